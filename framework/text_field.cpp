@@ -1,0 +1,171 @@
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "framework/controls.h"
+#include "framework/qt/control_impl.h"
+#include "framework/runtime.h"
+
+namespace fw {
+
+namespace {
+
+class FieldWidget : public QLineEdit {
+public:
+    FieldWidget(TextField& owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // Return and the keypad's Enter both arrive as a carriage return.
+        const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const std::string key = isReturn ? std::string("\r") : FromQString(event->text());
+        if (!owner_.RaiseKeyDown(key)) {
+            QLineEdit::keyPressEvent(event);
+        }
+    }
+
+private:
+    TextField& owner_;
+};
+
+QLineEdit* FieldOf(const TextField& field) {
+    return static_cast<QLineEdit*>(field.impl().widget.data());
+}
+
+ClassInfo MakeTextEditClass() {
+    using K = ValueKind;
+    using T = TextField;
+    ClassInfo info{"TextEdit", &RectControl::Lookup(), {}, {}, {}};
+    info.properties = {
+        DeclareProperty("Text", K::String, &T::SetText, &T::Text),
+        DeclareProperty("TextAlignment", K::Enum64, &T::SetTextAlignment, &T::TextAlignment),
+        DeclareProperty("TextColor", K::Color, &T::SetTextColor, &T::TextColor),
+        DeclareProperty("BackgroundColor", K::Color, &T::SetBackgroundColor, &T::BackgroundColor),
+        DeclareProperty("HasBorder", K::Boolean, &T::SetHasBorder, &T::HasBorder),
+        DeclareProperty("ReadOnly", K::Boolean, &T::SetReadOnly, &T::ReadOnly),
+        DeclareProperty("Bold", K::Boolean, &T::SetBold, &T::Bold),
+        DeclareProperty("Italic", K::Boolean, &T::SetItalic, &T::Italic),
+        DeclareProperty("Underline", K::Boolean, &T::SetUnderline, &T::Underline),
+        DeclareProperty("FontName", K::String, &T::SetFontName, &T::FontName),
+        DeclareProperty("FontSize", K::Single, &T::SetFontSize, &T::FontSize),
+        DeclareStoredProperty("FontUnit", K::Enum8),
+        DeclareStoredProperty("Format", K::String),
+        DeclareStoredProperty("AllowFocusRing", K::Boolean),
+        DeclareStoredProperty("AllowTabs", K::Boolean),
+        DeclareStoredProperty("AllowSpellChecking", K::Boolean),
+        DeclareStoredProperty("DataSource", K::String),
+        DeclareStoredProperty("DataField", K::String),
+    };
+    return info;
+}
+
+ClassInfo MakeTextFieldClass() {
+    using K = ValueKind;
+    using T = TextField;
+    ClassInfo info{"TextField", &TextEdit::Lookup(), {}, {}, [] { return std::make_unique<T>(); }};
+    info.properties = {
+        DeclareProperty("Password", K::Boolean, &T::SetPassword, &T::Password),
+        DeclareProperty("Hint", K::String, &T::SetHint, &T::Hint),
+        DeclareProperty("MaximumCharactersAllowed", K::Integer, &T::SetMaximumCharactersAllowed,
+                        &T::MaximumCharactersAllowed),
+        DeclareStoredProperty("ValidationMask", K::String),
+    };
+    return info;
+}
+
+const InitializerRegistration registration(InitStage::FrameworkClasses, "TextField", [] {
+    RegisterClass(TextEdit::Lookup());
+    RegisterClass(TextField::Lookup());
+});
+
+}  // namespace
+
+const ClassInfo& TextEdit::Lookup() {
+    static const ClassInfo info = MakeTextEditClass();
+    return info;
+}
+
+const ClassInfo& TextField::Lookup() {
+    static const ClassInfo info = MakeTextFieldClass();
+    return info;
+}
+
+void TextField::CreateWidget() {
+    auto* field = new FieldWidget(*this, impl().parent);
+    field->setFocusPolicy(Qt::StrongFocus);
+    impl().widget = field;
+    ApplyPalette();
+}
+
+std::string TextField::Text() const { return FromQString(FieldOf(*this)->text()); }
+
+void TextField::SetText(std::string_view text) {
+    EnterUiOperation("TextField.Text");
+    FieldOf(*this)->setText(ToQString(text));
+}
+
+void TextField::SetTextAlignment(std::int64_t alignment) {
+    EnterUiOperation("TextField.TextAlignment");
+    alignment_ = alignment;
+    const Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
+                                     : alignment == 3 ? Qt::AlignRight
+                                                      : Qt::AlignLeft;
+    FieldOf(*this)->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TextField::SetBackgroundColor(Color color) {
+    EnterUiOperation("TextField.BackgroundColor");
+    backgroundColor_ = color;
+    ApplyPalette();
+}
+
+void TextField::ApplyTextColor() { ApplyPalette(); }
+
+void TextField::ApplyPalette() {
+    QLineEdit* field = FieldOf(*this);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, ToQColor(backgroundColor_));
+    palette.setColor(QPalette::Text, ToQColor(TextColor()));
+    field->setPalette(palette);
+}
+
+void TextField::SetHasBorder(bool hasBorder) {
+    EnterUiOperation("TextField.HasBorder");
+    hasBorder_ = hasBorder;
+    FieldOf(*this)->setFrame(hasBorder);
+}
+
+void TextField::SetPassword(bool password) {
+    EnterUiOperation("TextField.Password");
+    password_ = password;
+    FieldOf(*this)->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TextField::SetReadOnly(bool readOnly) {
+    EnterUiOperation("TextField.ReadOnly");
+    readOnly_ = readOnly;
+    FieldOf(*this)->setReadOnly(readOnly);
+}
+
+void TextField::SetHint(std::string_view hint) {
+    EnterUiOperation("TextField.Hint");
+    hint_ = hint;
+    FieldOf(*this)->setPlaceholderText(ToQString(hint));
+}
+
+void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
+    EnterUiOperation("TextField.MaximumCharactersAllowed");
+    maximumCharacters_ = maximum;
+    constexpr int kToolkitLimit = 32767;
+    FieldOf(*this)->setMaxLength(maximum > 0 && maximum < kToolkitLimit ? static_cast<int>(maximum)
+                                                                        : kToolkitLimit);
+}
+
+bool TextField::RaiseKeyDown(const std::string& key) {
+    bool consumed = false;
+    if (keyDown_) {
+        Dispatch([&] { consumed = keyDown_(*this, key); });
+    }
+    return consumed;
+}
+
+}  // namespace fw
