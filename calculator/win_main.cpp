@@ -1,7 +1,5 @@
 #include "calculator/win_main.h"
 
-#include "app/app.h"
-#include "app/main_menu_bar.h"
 #include "framework/runtime.h"
 #include "framework/services.h"
 
@@ -53,38 +51,11 @@ bool WinMain::IsEventImplemented(std::string_view event) const {
     return fw::RuntimeIsEventHandled(*this, "WinMain.WinMain", event, true);
 }
 
-void WinMain::Layout() {
-    SetMenuBar(MainMenuBar::Instance());
-    SetWidth(638);
-    SetHeight(570);
-    SetResizeable(false);
-    SetDefaultLocation(2);
-}
-
-void WinMain::CreateControls() {
-    CreateControls0();
-}
-
-void WinMain::CreateControls0() {}
-
 void WinMain::AddMenuHandlers(fw::Window& w) {
     WinMain& self = fw::RuntimeCheckCast<WinMain>(w);
     w.AddMenuHandler("AboutMenu", [&self] { return self.AboutMenu_Action(); });
     w.AddMenuHandler("FileQuit", [&self] { return self.FileQuit_Action(); });
     w.AddMenuHandler("VisitWebsite", [&self] { return self.VisitWebsite_Action(); });
-}
-
-void WinMain::Event_Open() {
-    WinMain& self = Instance();
-    self.SetAppName("Brenquill Calculator");
-    self.SetCopyright("Copyright \xC2\xA9 2026 Quorvane. All rights reserved.");
-    self.SetContactURL("https://www.quorvane.com/write-us-now");
-    self.SetWebsiteURL("https://www.quorvane.com/freeforfun");
-    Instance().SetTitle(AppName());
-}
-
-void WinMain::Event_Close() {
-    App::Instance().QuitApp();
 }
 
 bool WinMain::AboutMenu_Action() {

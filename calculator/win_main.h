@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/controls.h"
 #include "framework/menus.h"
 #include "framework/window.h"
 
@@ -32,6 +33,37 @@ class WinMain : public fw::Window {
     virtual void AddMenuHandlers(fw::Window& w);
     virtual void Event_Open();
     virtual void Event_Close();
+
+    // Controls, looked up by name on every call.
+    fw::Label& lbl_Copyright() const;
+    fw::PushButton& btn_VisitWebsite() const;
+    fw::PushButton& btn_quit() const;
+    fw::Label& lbl_LoanAmount() const;
+    fw::Label& lbl_term() const;
+    fw::Label& lbl_InterestRate() const;
+    fw::TextField& txt_loanamount() const;
+    fw::TextField& txt_term() const;
+    fw::TextField& txt_interest() const;
+    fw::PushButton& btn_Calculate() const;
+    fw::Canvas& Canvas1() const;
+    fw::Label& Label1() const;
+    fw::Label& lbl_MonthlyPayment() const;
+    fw::Label& lbl_nocommas() const;
+    fw::Label& lbl_percent() const;
+    fw::Label& lbl_TotalCost() const;
+    fw::Label& lbl_totalInterest() const;
+
+    // Control events.
+    virtual bool lbl_Copyright_MouseDown(fw::Label& control, std::int64_t x, std::int64_t y);
+    virtual void btn_VisitWebsite_Action(fw::PushButton& control);
+    virtual void btn_quit_Action(fw::PushButton& control);
+    virtual bool txt_loanamount_KeyDown(fw::TextField& control, const std::string& key);
+    virtual bool txt_term_KeyDown(fw::TextField& control, const std::string& key);
+    virtual bool txt_interest_KeyDown(fw::TextField& control, const std::string& key);
+    virtual void btn_Calculate_Action(fw::PushButton& control);
+
+    // Works out the payment from the three fields and shows it, or refuses unusable input.
+    virtual void CalculateIt();
 
     // Menu items of the window's menu bar, looked up by name on every call.
     std::shared_ptr<fw::MenuItem> HelpMenu() const;
