@@ -57,7 +57,7 @@ std::string Design(const Place& p, std::initializer_list<fw::LayoutRecord> own) 
         Str("Tooltip", ""),          Bool("Visible", true),
     };
     records.insert(records.end(), own);
-    std::ranges::sort(records, {}, &fw::LayoutRecord::name);
+    std::ranges::stable_sort(records, {}, &fw::LayoutRecord::name);
     return fw::WriteLayout(records);
 }
 
