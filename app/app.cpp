@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "calculator/win_main.h"
+#include "credits/credits.h"
 #include "framework/runtime.h"
 
 namespace {
@@ -44,6 +45,7 @@ void App::Event_Close() {
 
 void App::QuitApp() {
     WinMain::Instance().SetVisible(false);
+    Credits::Instance().SetVisible(true);
 }
 
 bool App::IsEventImplemented(std::string_view event) const {
