@@ -28,7 +28,7 @@ void InitLibraryOnce() {
 }
 
 // Where the audio frames begin: past an ID3v2 tag when the bytes open with one, or nothing when
-// the tag's header is malformed or claims more bytes than there are.
+// the tag's header is malformed.
 std::optional<std::size_t> AudioStart(std::span<const std::uint8_t> bytes) {
     constexpr std::size_t kHeaderBytes = 10;
     if (bytes.size() < 3 || bytes[0] != 'I' || bytes[1] != 'D' || bytes[2] != '3') {
@@ -45,11 +45,7 @@ std::optional<std::size_t> AudioStart(std::span<const std::uint8_t> bytes) {
         size = size << 7 | bytes[i];
     }
     const bool hasFooter = bytes[5] & 0x10;
-    const std::size_t end = kHeaderBytes + size + (hasFooter ? kHeaderBytes : 0);
-    if (end > bytes.size()) {
-        return std::nullopt;
-    }
-    return end;
+    return kHeaderBytes + size + (hasFooter ? kHeaderBytes : 0);
 }
 
 // Whether an MPEG audio frame header starts at `at`. mpg123 would otherwise skip junk until it
