@@ -127,7 +127,11 @@ TEST_F(StartupTest, FailureWhileBuildingTheMenuBarSkipsEverythingAfterIt) {
 }
 
 TEST_F(StartupTest, ClosingTheLastVisibleWindowEndsWithZero) {
-    LoopScript script([] { WinMain::Instance().Close(); });
+    LoopScript script([] {
+        WinMain::Instance().Close();  // the credits window takes its place
+        ASSERT_FALSE(fw::RuntimeIsQuitting());
+        fw::GetImplicitWindow("Credits.Credits")->Close();
+    });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_FALSE(script.timedOut);
 }
