@@ -13,10 +13,10 @@ namespace fw {
 namespace {
 
 class CanvasWidget : public QWidget {
-public:
+  public:
     CanvasWidget(Canvas& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (const auto picture = owner_.Backdrop()) {
             QPainter painter(this);
@@ -30,7 +30,7 @@ protected:
         }
     }
 
-private:
+  private:
     Canvas& owner_;
 };
 
@@ -57,7 +57,9 @@ const ClassInfo& Canvas::Lookup() {
     return info;
 }
 
-void Canvas::CreateWidget() { impl().widget = new CanvasWidget(*this, impl().parent); }
+void Canvas::CreateWidget() {
+    impl().widget = new CanvasWidget(*this, impl().parent);
+}
 
 void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
     EnterUiOperation("Canvas.Backdrop");
@@ -69,12 +71,6 @@ void Canvas::SetAllowFocus(bool allow) {
     EnterUiOperation("Canvas.AllowFocus");
     allowFocus_ = allow;
     ApplyFocusPolicy();
-}
-
-void Canvas::ApplyFocusPolicy() {
-    if (impl().widget) {
-        impl().widget->setFocusPolicy(allowFocus_ && TabStop() ? Qt::StrongFocus : Qt::NoFocus);
-    }
 }
 
 bool Canvas::RaiseMouseDown(std::int64_t x, std::int64_t y) {

@@ -14,7 +14,7 @@ class Picture;
 
 // A control that draws text in a designed font.
 class TextControl : public RectControl {
-public:
+  public:
     std::string FontName() const { return font_.name; }
     void SetFontName(std::string_view name);
     double FontSize() const { return font_.size; }
@@ -28,11 +28,11 @@ public:
     Color TextColor() const { return textColor_; }
     void SetTextColor(Color color);
 
-protected:
+  protected:
     virtual void ApplyTextColor() {}
     void ApplyFont();
 
-private:
+  private:
     struct FontData {
         std::string name = "System";
         double size = 0.0;
@@ -45,7 +45,7 @@ private:
 
 // Static text. Its Text is kept as given; only the display turns carriage returns into line breaks.
 class Label : public TextControl {
-public:
+  public:
     using MouseDownHandler = std::function<bool(Label&, std::int64_t x, std::int64_t y)>;
 
     static const ClassInfo& Lookup();
@@ -67,11 +67,13 @@ public:
     void OnMouseDown(MouseDownHandler handler) { mouseDown_ = std::move(handler); }
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);
 
-protected:
+  protected:
     void CreateWidget() override;
     void ApplyTextColor() override;
+    // A selectable label takes the focus from a click, so that its selection can be copied.
+    bool TakesClickFocus() const override { return selectable_; }
 
-private:
+  private:
     std::string text_;
     std::int64_t alignment_ = 1;
     bool multiLine_ = false;
@@ -81,14 +83,14 @@ private:
 
 // The editable-text properties shared by text controls.
 class TextEdit : public TextControl {
-public:
+  public:
     static const ClassInfo& Lookup();
     const ClassInfo& Class() const override { return Lookup(); }
 };
 
 // A one-line text field.
 class TextField : public TextEdit {
-public:
+  public:
     using KeyDownHandler = std::function<bool(TextField&, const std::string& key)>;
 
     static const ClassInfo& Lookup();
@@ -114,16 +116,17 @@ public:
     std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
     void SetMaximumCharactersAllowed(std::int64_t maximum);
 
-    // The handler gets the key's text (a carriage return for Return and Enter) and answers whether it
-    // consumed the key; a key it leaves goes on to the field.
+    // The handler gets the key's text (a carriage return for Return and Enter) and answers whether
+    // it consumed the key; a key it leaves goes on to the field.
     void OnKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
     bool RaiseKeyDown(const std::string& key);
 
-protected:
+  protected:
     void CreateWidget() override;
     void ApplyTextColor() override;
+    bool TakesKeyboardFocus() const override { return true; }
 
-private:
+  private:
     void ApplyPalette();
 
     std::int64_t alignment_ = 0;
@@ -137,7 +140,7 @@ private:
 };
 
 class PushButton : public TextControl {
-public:
+  public:
     using ActionHandler = std::function<void(PushButton&)>;
 
     static const ClassInfo& Lookup();
@@ -145,7 +148,8 @@ public:
 
     std::string Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
-    // The window's default button answers Return; its cancel button answers Escape.
+    // The window's default button answers Return (and the keypad's Enter) that no control took
+    // for itself; its cancel button answers Escape likewise.
     bool Default() const { return default_; }
     void SetDefault(bool isDefault);
     bool Cancel() const { return cancel_; }
@@ -154,10 +158,11 @@ public:
     void OnAction(ActionHandler handler) { action_ = std::move(handler); }
     void RaiseAction();
 
-protected:
+  protected:
     void CreateWidget() override;
+    bool TakesKeyboardFocus() const override { return true; }
 
-private:
+  private:
     std::string caption_;
     bool default_ = false;
     bool cancel_ = false;
@@ -166,7 +171,7 @@ private:
 
 // A drawing area that shows its backdrop picture at its top left corner.
 class Canvas : public RectControl {
-public:
+  public:
     using MouseDownHandler = std::function<bool(Canvas&, std::int64_t x, std::int64_t y)>;
 
     static const ClassInfo& Lookup();
@@ -180,11 +185,11 @@ public:
     void OnMouseDown(MouseDownHandler handler) { mouseDown_ = std::move(handler); }
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);
 
-protected:
+  protected:
     void CreateWidget() override;
-    void ApplyFocusPolicy() override;
+    bool TakesKeyboardFocus() const override { return allowFocus_; }
 
-private:
+  private:
     std::shared_ptr<Picture> backdrop_;
     bool allowFocus_ = false;
     MouseDownHandler mouseDown_;

@@ -1,3 +1,4 @@
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "framework/controls.h"
@@ -12,10 +13,45 @@ QPushButton* ButtonOf(const PushButton& button) {
     return static_cast<QPushButton*>(button.impl().widget.data());
 }
 
+// Watches the button's window for Return, Enter and Escape that no control took for itself: a key
+// a control ignores climbs to the window. The toolkit only gives dialogs a default button, so a
+// plain window needs this to press its default or cancel button. It goes with the button.
+class WindowKeyWatcher : public QObject {
+  public:
+    WindowKeyWatcher(PushButton& owner, QPushButton* button) : QObject(button), owner_(owner) {
+        button->window()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool answers =
+            (isReturn && owner_.Default()) || (key->key() == Qt::Key_Escape && owner_.Cancel());
+        auto* button = static_cast<QPushButton*>(parent());
+        if (!answers || !button->isEnabled() ||
+            !button->isVisibleTo(static_cast<QWidget*>(watched))) {
+            return false;
+        }
+        button->click();
+        return true;
+    }
+
+  private:
+    PushButton& owner_;
+};
+
 ClassInfo MakePushButtonClass() {
     using K = ValueKind;
     using B = PushButton;
-    ClassInfo info{"PushButton", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<B>(); }};
+    ClassInfo info{
+        "PushButton", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<B>(); }};
     info.properties = {
         DeclareProperty("Caption", K::String, &B::SetCaption, &B::Caption),
         DeclareProperty("Default", K::Boolean, &B::SetDefault, &B::Default),
@@ -46,8 +82,8 @@ void PushButton::CreateWidget() {
     // Return in a field presses no button unless one is made the default.
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseAction(); });
+    new WindowKeyWatcher(*this, button);
     impl().widget = button;
 }
 
@@ -66,7 +102,6 @@ void PushButton::SetDefault(bool isDefault) {
 void PushButton::SetCancel(bool isCancel) {
     EnterUiOperation("PushButton.Cancel");
     cancel_ = isCancel;
-    ButtonOf(*this)->setShortcut(isCancel ? QKeySequence(Qt::Key_Escape) : QKeySequence());
 }
 
 void PushButton::RaiseAction() {

@@ -14,8 +14,12 @@ namespace fw {
 
 namespace {
 
-int ClampCoordinate(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000)); }
-int ClampSize(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000)); }
+int ClampCoordinate(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000));
+}
+int ClampSize(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
+}
 
 ClassInfo MakeRectControlClass() {
     ClassInfo info{"RectControl", &Control::Lookup(), {}, RectControlProperties(), {}};
@@ -59,14 +63,18 @@ void RectControl::Impl::ApplyGeometry() {
 
 void RectControl::Impl::ApplyFont(const FontSpec& spec) {
     if (widget) {
-        widget->setFont(ToQFont(spec, QApplication::font()));
+        // The platform's interface font for this kind of widget: buttons may have their own.
+        widget->setFont(ToQFont(spec, QApplication::font(widget)));
     }
 }
 
 void UpdateTabOrder(Window& window) {
+    // Only widgets that can take the focus: the toolkit ignores a link to or from any other, which
+    // would leave the chain in creation order wherever a label stands between two fields.
     std::vector<RectControl*> order;
     for (std::size_t i = 0; i < window.ControlCount(); ++i) {
-        if (auto* c = dynamic_cast<RectControl*>(&window.ControlAt(i)); c != nullptr && c->impl().widget) {
+        auto* c = dynamic_cast<RectControl*>(&window.ControlAt(i));
+        if (c != nullptr && c->impl().widget && c->impl().widget->focusPolicy() != Qt::NoFocus) {
             order.push_back(c);
         }
     }
@@ -82,11 +90,17 @@ const ClassInfo& RectControl::Lookup() {
     return info;
 }
 
-RectControl::RectControl() : impl_(std::make_unique<Impl>()) { EnterUiOperation("RectControl.New"); }
+RectControl::RectControl() : impl_(std::make_unique<Impl>()) {
+    EnterUiOperation("RectControl.New");
+}
 
-RectControl::~RectControl() { delete impl_->widget.data(); }
+RectControl::~RectControl() {
+    delete impl_->widget.data();
+}
 
-void RectControl::Constructor() { EnterUiOperation("RectControl.Constructor"); }
+void RectControl::Constructor() {
+    EnterUiOperation("RectControl.Constructor");
+}
 
 void RectControl::PlaceIn(Window& window) {
     Control::PlaceIn(window);
@@ -94,19 +108,28 @@ void RectControl::PlaceIn(Window& window) {
     CreateWidget();
     impl_->ApplyGeometry();
     impl_->widget->setVisible(impl_->visible);
+    impl_->widget->setAutoFillBackground(!impl_->transparent);
     ApplyFocusPolicy();
 }
 
-std::int64_t RectControl::Left() const { return impl_->left; }
-std::int64_t RectControl::Top() const { return impl_->top; }
-std::int64_t RectControl::Width() const { return impl_->width; }
-std::int64_t RectControl::Height() const { return impl_->height; }
+std::int64_t RectControl::Left() const {
+    return impl_->left;
+}
+std::int64_t RectControl::Top() const {
+    return impl_->top;
+}
+std::int64_t RectControl::Width() const {
+    return impl_->width;
+}
+std::int64_t RectControl::Height() const {
+    return impl_->height;
+}
 
-#define FW_GEOMETRY_SETTER(Setter, field)           \
-    void RectControl::Setter(std::int64_t value) {  \
-        EnterUiOperation("RectControl." #field);    \
-        impl_->field = value;                       \
-        impl_->ApplyGeometry();                     \
+#define FW_GEOMETRY_SETTER(Setter, field)          \
+    void RectControl::Setter(std::int64_t value) { \
+        EnterUiOperation("RectControl." #field);   \
+        impl_->field = value;                      \
+        impl_->ApplyGeometry();                    \
     }
 FW_GEOMETRY_SETTER(SetLeft, left)
 FW_GEOMETRY_SETTER(SetTop, top)
@@ -114,7 +137,9 @@ FW_GEOMETRY_SETTER(SetWidth, width)
 FW_GEOMETRY_SETTER(SetHeight, height)
 #undef FW_GEOMETRY_SETTER
 
-bool RectControl::Visible() const { return impl_->visible; }
+bool RectControl::Visible() const {
+    return impl_->visible;
+}
 
 void RectControl::SetVisible(bool visible) {
     EnterUiOperation("RectControl.Visible");
@@ -124,7 +149,9 @@ void RectControl::SetVisible(bool visible) {
     }
 }
 
-bool RectControl::Enabled() const { return impl_->enabled; }
+bool RectControl::Enabled() const {
+    return impl_->enabled;
+}
 
 void RectControl::SetEnabled(bool enabled) {
     EnterUiOperation("RectControl.Enabled");
@@ -134,7 +161,9 @@ void RectControl::SetEnabled(bool enabled) {
     }
 }
 
-std::string RectControl::Tooltip() const { return impl_->tooltip; }
+std::string RectControl::Tooltip() const {
+    return impl_->tooltip;
+}
 
 void RectControl::SetTooltip(std::string_view tooltip) {
     EnterUiOperation("RectControl.Tooltip");
@@ -144,7 +173,9 @@ void RectControl::SetTooltip(std::string_view tooltip) {
     }
 }
 
-std::int64_t RectControl::TabIndex() const { return impl_->tabIndex; }
+std::int64_t RectControl::TabIndex() const {
+    return impl_->tabIndex;
+}
 
 void RectControl::SetTabIndex(std::int64_t index) {
     EnterUiOperation("RectControl.TabIndex");
@@ -154,7 +185,9 @@ void RectControl::SetTabIndex(std::int64_t index) {
     }
 }
 
-bool RectControl::TabStop() const { return impl_->tabStop; }
+bool RectControl::TabStop() const {
+    return impl_->tabStop;
+}
 
 void RectControl::SetTabStop(bool stop) {
     EnterUiOperation("RectControl.TabStop");
@@ -162,17 +195,33 @@ void RectControl::SetTabStop(bool stop) {
     ApplyFocusPolicy();
 }
 
-bool RectControl::Transparent() const { return impl_->transparent; }
+bool RectControl::Transparent() const {
+    return impl_->transparent;
+}
 
 void RectControl::SetTransparent(bool transparent) {
     EnterUiOperation("RectControl.Transparent");
     impl_->transparent = transparent;
     if (impl_->widget) {
         // A transparent control lets the window show through; an opaque one paints its background.
-        impl_->widget->setAutoFillBackground(!transparent && impl_->widget->autoFillBackground());
+        impl_->widget->setAutoFillBackground(!transparent);
     }
 }
 
-void RectControl::ApplyFocusPolicy() {}
+void RectControl::ApplyFocusPolicy() {
+    if (!impl_->widget) {
+        return;
+    }
+    Qt::FocusPolicy policy = Qt::NoFocus;
+    if (TakesKeyboardFocus() && impl_->tabStop) {
+        policy = Qt::StrongFocus;
+    } else if (TakesKeyboardFocus() || TakesClickFocus()) {
+        policy = Qt::ClickFocus;
+    }
+    impl_->widget->setFocusPolicy(policy);
+    if (Window* w = Owner()) {
+        UpdateTabOrder(*w);
+    }
+}
 
 }  // namespace fw

@@ -9,10 +9,10 @@
 
 namespace fw {
 
-// A control with a place in its window: position, size, visibility, focus and tab order. It owns its
-// toolkit widget, which goes with it.
+// A control with a place in its window: position, size, visibility, focus and tab order. It owns
+// its toolkit widget, which goes with it.
 class RectControl : public Control {
-public:
+  public:
     struct Impl;
 
     static const ClassInfo& Lookup();
@@ -49,13 +49,18 @@ public:
 
     Impl& impl() const { return *impl_; }
 
-protected:
+  protected:
     // Makes the control's widget; called once, by PlaceIn.
     virtual void CreateWidget() = 0;
-    // Applies focus rules after TabStop or a subclass's own focus setting changed.
-    virtual void ApplyFocusPolicy();
+    // Whether the control takes the keyboard focus: by Tab while its TabStop is set, else by a
+    // click only.
+    virtual bool TakesKeyboardFocus() const { return false; }
+    // Whether a click gives the control the focus even though Tab never does.
+    virtual bool TakesClickFocus() const { return TakesKeyboardFocus(); }
+    // Applies the focus rules above; subclasses call it when their own focus setting changes.
+    void ApplyFocusPolicy();
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 

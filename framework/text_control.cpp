@@ -13,10 +13,10 @@ namespace fw {
 namespace {
 
 class LabelWidget : public QLabel {
-public:
+  public:
     LabelWidget(Label& owner, QWidget* parent) : QLabel(parent), owner_(owner) {}
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override {
         const QPoint p = event->position().toPoint();
         if (!owner_.RaiseMouseDown(p.x(), p.y())) {
@@ -24,18 +24,22 @@ protected:
         }
     }
 
-private:
+  private:
     Label& owner_;
 };
 
-QLabel* LabelOf(const Label& label) { return static_cast<QLabel*>(label.impl().widget.data()); }
+QLabel* LabelOf(const Label& label) {
+    return static_cast<QLabel*>(label.impl().widget.data());
+}
 
 ClassInfo MakeLabelClass() {
     using K = ValueKind;
-    ClassInfo info{"Label", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<Label>(); }};
+    ClassInfo info{
+        "Label", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<Label>(); }};
     info.properties = {
         DeclareProperty("Text", K::String, &Label::SetText, &Label::Text),
-        DeclareProperty("TextAlignment", K::Enum64, &Label::SetTextAlignment, &Label::TextAlignment),
+        DeclareProperty("TextAlignment", K::Enum64, &Label::SetTextAlignment,
+                        &Label::TextAlignment),
         DeclareProperty("MultiLine", K::Boolean, &Label::SetMultiLine, &Label::MultiLine),
         DeclareProperty("Selectable", K::Boolean, &Label::SetSelectable, &Label::Selectable),
         DeclareProperty("TextColor", K::Color, &Label::SetTextColor, &Label::TextColor),
@@ -140,6 +144,7 @@ void Label::SetSelectable(bool selectable) {
     selectable_ = selectable;
     LabelOf(*this)->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse
                                                        : Qt::NoTextInteraction);
+    ApplyFocusPolicy();
 }
 
 void Label::ApplyTextColor() {

@@ -10,10 +10,10 @@ namespace fw {
 namespace {
 
 class FieldWidget : public QLineEdit {
-public:
+  public:
     FieldWidget(TextField& owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         // Return and the keypad's Enter both arrive as a carriage return.
         const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -23,7 +23,7 @@ protected:
         }
     }
 
-private:
+  private:
     TextField& owner_;
 };
 
@@ -91,12 +91,13 @@ const ClassInfo& TextField::Lookup() {
 
 void TextField::CreateWidget() {
     auto* field = new FieldWidget(*this, impl().parent);
-    field->setFocusPolicy(Qt::StrongFocus);
     impl().widget = field;
     ApplyPalette();
 }
 
-std::string TextField::Text() const { return FromQString(FieldOf(*this)->text()); }
+std::string TextField::Text() const {
+    return FromQString(FieldOf(*this)->text());
+}
 
 void TextField::SetText(std::string_view text) {
     EnterUiOperation("TextField.Text");
@@ -118,7 +119,9 @@ void TextField::SetBackgroundColor(Color color) {
     ApplyPalette();
 }
 
-void TextField::ApplyTextColor() { ApplyPalette(); }
+void TextField::ApplyTextColor() {
+    ApplyPalette();
+}
 
 void TextField::ApplyPalette() {
     QLineEdit* field = FieldOf(*this);

@@ -160,20 +160,28 @@ void Window::Impl::ApplyFlags() {
     }
 }
 
+// Puts the window, with its title bar and border, in the middle of the primary screen. The
+// decorations are known only once the window is shown; before that its content is centred.
+static void CentreOnPrimaryScreen(QWidget& frame) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect box(QPoint(0, 0), frame.frameGeometry().size());
+        box.moveCenter(screen->availableGeometry().center());
+        frame.move(box.topLeft());
+    }
+}
+
 void Window::Impl::ShowNative() {
-    if (!shownOnce) {
-        shownOnce = true;
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (defaultLocation == 2 && screen != nullptr) {
-            QRect area = screen->availableGeometry();
-            QRect box(QPoint(0, 0), frame->size());
-            box.moveCenter(area.center());
-            frame->move(box.topLeft());
-        } else {
-            frame->move(static_cast<int>(left), static_cast<int>(top));
-        }
+    const bool first = !shownOnce;
+    shownOnce = true;
+    if (first && defaultLocation == 2) {
+        CentreOnPrimaryScreen(*frame);
+    } else if (first) {
+        frame->move(static_cast<int>(left), static_cast<int>(top));
     }
     frame->show();
+    if (first && defaultLocation == 2 && frame->frameGeometry().size() != frame->size()) {
+        CentreOnPrimaryScreen(*frame);
+    }
 }
 
 void Window::Impl::OnUserClose() {
