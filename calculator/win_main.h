@@ -89,6 +89,8 @@ class WinMain : public fw::Window {
     bool IsEventImplemented(std::string_view event) const override;
 
   private:
+    bool CalculateOnReturn(const std::string& key);
+
     template <class T>
     std::shared_ptr<T> MenuItemNamed(std::string_view name) const;
 

@@ -47,21 +47,20 @@ void WinMain::btn_VisitWebsite_Action(fw::PushButton&) { fw::ShowURL(Instance().
 
 void WinMain::btn_quit_Action(fw::PushButton&) { App::Instance().QuitApp(); }
 
+// The three fields answer keys alike: Return calculates, and every key goes on to the field.
 bool WinMain::txt_loanamount_KeyDown(fw::TextField&, const std::string& key) {
-    if (key == fw::Chr(13)) {
-        CalculateIt();
-    }
-    return false;
+    return CalculateOnReturn(key);
 }
 
 bool WinMain::txt_term_KeyDown(fw::TextField&, const std::string& key) {
-    if (key == fw::Chr(13)) {
-        CalculateIt();
-    }
-    return false;
+    return CalculateOnReturn(key);
 }
 
 bool WinMain::txt_interest_KeyDown(fw::TextField&, const std::string& key) {
+    return CalculateOnReturn(key);
+}
+
+bool WinMain::CalculateOnReturn(const std::string& key) {
     if (key == fw::Chr(13)) {
         CalculateIt();
     }
