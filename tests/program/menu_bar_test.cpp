@@ -1,12 +1,13 @@
-// The shared menu bar: its tree, the order in which it is built, its accessor, and how the
-// calculator window shows it.
+// The shared menu bar and the calculator window's menu commands: the tree, its accessor, its
+// bindings, what each command does, File > Quit from the keyboard, and the Edit items, which no
+// handler of the program takes.
 
 #include <QAction>
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,48 +17,57 @@
 #include "app/main_menu_bar.h"
 #include "app/startup.h"
 #include "calculator/win_main.h"
+#include "framework/qt/control_impl.h"
 #include "framework/qt/window_impl.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
-
-using MenuBarTest = ProgramTest;
-
-struct TreeRow {
-    const char* label;  // the item's name
-    const char* menu;   // "" for a top-level menu
-    std::size_t place;  // counted from 1
-    const fw::ClassInfo& (*kind)();
-    const char* text;
-    const char* shortcut;  // nullptr: never assigned
-    friend std::ostream& operator<<(std::ostream& os, const TreeRow& r) { return os << r.label; }
-};
 
 template <class Row>
 std::string RowName(const ::testing::TestParamInfo<Row>& info) {
     return info.param.label;
 }
 
+QAction* MenuAction(const fw::Window& window, const char* itemName) {
+    return window.impl().frame->findChild<QAction*>(QString::fromLatin1(itemName));
+}
+
+// Brings the window to the front, as a click on it does, and gives the widget the keyboard focus.
+bool FocusIn(const fw::Window& window, QWidget* widget) {
+    QWidget* frame = window.impl().frame.get();
+    frame->activateWindow();
+    widget->setFocus();
+    return QTest::qWaitForWindowActive(frame) &&
+           QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; });
+}
+
+using MenuBarTest = ProgramTest;
+
+// The program after start-up, with its calculator window and the shared bar.
+class CalculatorMenuTest : public ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        EarlyStartup();
+        fw::RunFrameworkInitialization(&LateStartup);
+    }
+};
+
+// ---- The tree -----------------------------------------------------------------------------------
+
+struct TreeRow {
+    const char* label;  // the item's name
+    const char* menu;   // "" for a top-level menu
+    std::size_t place;  // counted from 1
+    std::size_t items;
+    const fw::ClassInfo& (*kind)();
+    const char* text;
+    const char* shortcut;  // nullptr: never assigned
+};
+
 const fw::ClassInfo& Plain() {
     return fw::MenuItem::Lookup();
 }
-
-const TreeRow kTree[] = {
-    {"FileMenu", "", 1, Plain, "&File", ""},
-    {"FileQuit", "FileMenu", 1, fw::QuitMenuItem::Lookup, "&Quit", "Cmd+Q"},
-    {"EditMenu", "", 2, Plain, "&Edit", ""},
-    {"EditUndo", "EditMenu", 1, Plain, "&Undo", "Cmd+Z"},
-    {"EditSeparator1", "EditMenu", 2, Plain, "-", nullptr},
-    {"EditCut", "EditMenu", 3, Plain, "Cu&t", "Cmd+X"},
-    {"EditCopy", "EditMenu", 4, Plain, "&Copy", "Cmd+C"},
-    {"EditPaste", "EditMenu", 5, Plain, "&Paste", "Cmd+V"},
-    {"EditClear", "EditMenu", 6, Plain, "&Delete", ""},
-    {"EditSeparator2", "EditMenu", 7, Plain, "-", nullptr},
-    {"EditSelectAll", "EditMenu", 8, Plain, "Select &All", "Cmd+A"},
-    {"HelpMenu", "", 3, Plain, "Help", ""},
-    {"AboutMenu", "HelpMenu", 1, fw::ApplicationMenuItem::Lookup, "About", ""},
-    {"VisitWebsite", "HelpMenu", 2, Plain, "Visit Our Website", nullptr},
-};
 
 class TreeTest : public MenuBarTest, public ::testing::WithParamInterface<TreeRow> {};
 
@@ -69,6 +79,7 @@ TEST_P(TreeTest, ItemStandsInItsPlaceAsDesigned) {
     std::shared_ptr<fw::MenuItem> item = parent->Item(row.place - 1);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->Name(), row.label);
+    EXPECT_EQ(item->Count(), row.items);
     EXPECT_EQ(&item->Class(), &row.kind());
     EXPECT_EQ(item->Text(), row.text);
     EXPECT_EQ(item->ShortcutAssigned(), row.shortcut != nullptr);
@@ -77,42 +88,24 @@ TEST_P(TreeTest, ItemStandsInItsPlaceAsDesigned) {
     EXPECT_TRUE(item->Visible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, TreeTest, ::testing::ValuesIn(kTree), RowName<TreeRow>);
-
-TEST_F(MenuBarTest, HoldsThreeMenusOfOneEightAndTwoItems) {
-    std::shared_ptr<MainMenuBar> bar = MainMenuBar::Instance();
-    ASSERT_EQ(bar->Count(), 3u);
-    EXPECT_EQ(bar->Item(0)->Count(), 1u);
-    EXPECT_EQ(bar->Item(1)->Count(), 8u);
-    EXPECT_EQ(bar->Item(2)->Count(), 2u);
-    for (std::size_t m = 0; m < bar->Count(); ++m) {
-        for (std::size_t i = 0; i < bar->Item(m)->Count(); ++i) {
-            EXPECT_EQ(bar->Item(m)->Item(i)->Count(), 0u) << bar->Item(m)->Item(i)->Name();
-        }
-    }
-}
-
-// Each row is made, named, flagged, captioned, shown, given its shortcut and attached, in that
-// order; an item finds its menu by name afresh.
-TEST_F(MenuBarTest, BuildsEachRowInItsFixedSteps) {
-    std::vector<std::string> expected = {"MenuItem.New"};  // the bar itself
-    for (const TreeRow& row : kTree) {
-        expected.insert(expected.end(),
-                        {"MenuItem.New", "MenuItem.Constructor", "MenuItem.Name",
-                         "MenuItem.AutoEnabled", "MenuItem.Text", "MenuItem.Visible"});
-        if (row.shortcut != nullptr) {
-            expected.push_back("MenuItem.Shortcut");
-        }
-        if (*row.menu) {
-            expected.push_back("MenuItem.Child");
-        }
-        expected.push_back("MenuItem.AddMenu");
-    }
-    std::vector<std::string> operations;
-    fw::SetUiOperationHook([&](const char* op) { operations.emplace_back(op); });
-    MainMenuBar::Instance();
-    EXPECT_EQ(operations, expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Items, TreeTest,
+    ::testing::Values(
+        TreeRow{"FileMenu", "", 1, 1, Plain, "&File", ""},
+        TreeRow{"FileQuit", "FileMenu", 1, 0, fw::QuitMenuItem::Lookup, "&Quit", "Cmd+Q"},
+        TreeRow{"EditMenu", "", 2, 8, Plain, "&Edit", ""},
+        TreeRow{"EditUndo", "EditMenu", 1, 0, Plain, "&Undo", "Cmd+Z"},
+        TreeRow{"EditSeparator1", "EditMenu", 2, 0, Plain, "-", nullptr},
+        TreeRow{"EditCut", "EditMenu", 3, 0, Plain, "Cu&t", "Cmd+X"},
+        TreeRow{"EditCopy", "EditMenu", 4, 0, Plain, "&Copy", "Cmd+C"},
+        TreeRow{"EditPaste", "EditMenu", 5, 0, Plain, "&Paste", "Cmd+V"},
+        TreeRow{"EditClear", "EditMenu", 6, 0, Plain, "&Delete", ""},
+        TreeRow{"EditSeparator2", "EditMenu", 7, 0, Plain, "-", nullptr},
+        TreeRow{"EditSelectAll", "EditMenu", 8, 0, Plain, "Select &All", "Cmd+A"},
+        TreeRow{"HelpMenu", "", 3, 2, Plain, "Help", ""},
+        TreeRow{"AboutMenu", "HelpMenu", 1, 0, fw::ApplicationMenuItem::Lookup, "About", ""},
+        TreeRow{"VisitWebsite", "HelpMenu", 2, 0, Plain, "Visit Our Website", nullptr}),
+    RowName<TreeRow>);
 
 TEST_F(MenuBarTest, SecondReferenceGivesTheSameBarAndBuildsNothing) {
     std::shared_ptr<MainMenuBar> first = MainMenuBar::Instance();
@@ -121,12 +114,9 @@ TEST_F(MenuBarTest, SecondReferenceGivesTheSameBarAndBuildsNothing) {
     EXPECT_EQ(MainMenuBar::Instance(), first);
     EXPECT_EQ(operations, 0);
     EXPECT_EQ(first->Count(), 3u);
-    EXPECT_EQ(first->Child("EditMenu")->Count(), 8u);
 }
 
-TEST_F(MenuBarTest, ApplicationAndCalculatorWindowShareTheBar) {
-    EarlyStartup();
-    fw::RunFrameworkInitialization(&LateStartup);
+TEST_F(CalculatorMenuTest, ApplicationAndCalculatorWindowShareTheBar) {
     std::shared_ptr<fw::MenuBar> bar = MainMenuBar::Instance();
     EXPECT_EQ(App::Instance().MenuBar(), bar);
     EXPECT_EQ(WinMain::Instance().MenuBar(), bar);
@@ -136,7 +126,6 @@ struct FailureRow {
     const char* label;
     const char* operation;
     int occurrence;
-    friend std::ostream& operator<<(std::ostream& os, const FailureRow& r) { return os << r.label; }
 };
 
 class BuildFailureTest : public MenuBarTest, public ::testing::WithParamInterface<FailureRow> {};
@@ -156,131 +145,117 @@ TEST_P(BuildFailureTest, StoresNothingAndTheNextReferenceBuildsAWholeBar) {
     std::shared_ptr<MainMenuBar> bar = MainMenuBar::Instance();
     EXPECT_EQ(made, 15);  // the bar and its fourteen items, all new
     ASSERT_EQ(bar->Count(), 3u);
-    EXPECT_EQ(bar->Item(0)->Count(), 1u);
     EXPECT_EQ(bar->Item(1)->Count(), 8u);
-    EXPECT_EQ(bar->Item(2)->Count(), 2u);
-    EXPECT_EQ(MainMenuBar::Instance(), bar);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, BuildFailureTest,
-    ::testing::Values(FailureRow{"MakingTheBar", "MenuItem.New", 1},
-                      FailureRow{"NamingTheFileMenu", "MenuItem.Name", 1},
-                      FailureRow{"QuitShortcut", "MenuItem.Shortcut", 2},
-                      FailureRow{"FindingTheEditMenu", "MenuItem.Child", 2},
-                      FailureRow{"CaptioningCopy", "MenuItem.Text", 7},
-                      FailureRow{"AttachingTheHelpMenu", "MenuItem.AddMenu", 12},
-                      FailureRow{"AttachingTheLastItem", "MenuItem.AddMenu", 14}),
-    RowName<FailureRow>);
+INSTANTIATE_TEST_SUITE_P(Steps, BuildFailureTest,
+                         ::testing::Values(FailureRow{"MakingTheBar", "MenuItem.New", 1},
+                                           FailureRow{"QuitShortcut", "MenuItem.Shortcut", 2},
+                                           FailureRow{"AttachingTheLastItem", "MenuItem.AddMenu",
+                                                      14}),
+                         RowName<FailureRow>);
 
-// ---- The calculator window's view of the bar --------------------------------------------------
+// ---- The calculator window's commands -----------------------------------------------------------
 
-struct AccessorRow {
+TEST_F(MenuBarTest, BindingFailureAtFileQuitKeepsAboutBoundAndBindsNoMore) {
+    int calls = 0;
+    fw::SetUiOperationHook([&](const char* op) {
+        if (std::string_view(op) == "Window.AddMenuHandler" && ++calls == 2) {
+            throw fw::RuntimeException("binding failed");
+        }
+    });
+    WinMain window;
+    EXPECT_THROW(window.AddMenuHandlers(window), fw::RuntimeException);
+    EXPECT_TRUE(window.HasMenuHandler("AboutMenu"));
+    EXPECT_FALSE(window.HasMenuHandler("FileQuit"));
+    EXPECT_FALSE(window.HasMenuHandler("VisitWebsite"));
+}
+
+TEST_F(CalculatorMenuTest, AboutShowsItsTextEachTimeItIsChosen) {
+    QAction* about = MenuAction(WinMain::Instance(), "AboutMenu");
+    ASSERT_NE(about, nullptr);
+    about->trigger();
+    about->trigger();
+    EXPECT_EQ(services.messages, std::vector<std::string>(2, "About App Info Here"));
+}
+
+TEST_F(CalculatorMenuTest, VisitOurWebsiteOpensTheCalculatorsWebsiteURL) {
+    WinMain::Instance().SetWebsiteURL("https://example.org/freeforfun");
+    QAction* visit = MenuAction(WinMain::Instance(), "VisitWebsite");
+    ASSERT_NE(visit, nullptr);
+    visit->trigger();
+    EXPECT_EQ(services.urls, std::vector<std::string>{"https://example.org/freeforfun"});
+}
+
+TEST_F(MenuBarTest, CtrlQInATextFieldEndsTheProgramWithZeroAfterTheApplicationClosed) {
+    WinMain* calculator = nullptr;
+    LoopScript script([&] {
+        calculator = &WinMain::Instance();
+        QWidget* field = calculator->txt_loanamount().impl().widget.data();
+        ASSERT_TRUE(FocusIn(*calculator, field));
+        QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
+    });
+    Main();
+    EXPECT_FALSE(script.timedOut);
+    // The application's Close hides the calculator window; the window itself stays until the end.
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_FALSE(calculator->Visible());
+    fw::RuntimePerformFinalizers();
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+// ---- The Edit items -----------------------------------------------------------------------------
+
+struct EditRow {
     const char* label;
-    std::shared_ptr<fw::MenuItem> (*get)(const WinMain&);
-    friend std::ostream& operator<<(std::ostream& os, const AccessorRow& r) {
-        return os << r.label;
-    }
+    const char* itemName;
+    const char* text;
+    const char* typed;  // inserted after the text, as the user types it
+    int selectFrom;     // -1: the cursor stays at the end
+    int selectLength;
+    const char* clipboard;
+    const char* expectedText;
+    const char* expectedClipboard;
+    const char* expectedSelection;
 };
 
-#define ACCESSOR(Name)                                                                      \
-    AccessorRow {                                                                           \
-#Name, [](const WinMain& w) -> std::shared_ptr < fw::MenuItem> { return w.Name(); } \
+class EditItemTest : public CalculatorMenuTest, public ::testing::WithParamInterface<EditRow> {};
+
+TEST_P(EditItemTest, ActsOnTheFocusedFieldAndReachesNoHandler) {
+    const EditRow& row = GetParam();
+    WinMain& calculator = WinMain::Instance();
+    EXPECT_FALSE(calculator.HasMenuHandler(row.itemName));
+    auto* field = qobject_cast<QLineEdit*>(calculator.txt_interest().impl().widget.data());
+    ASSERT_NE(field, nullptr);
+    ASSERT_TRUE(FocusIn(calculator, field));
+    field->setText(QString::fromUtf8(row.text));
+    field->insert(QString::fromUtf8(row.typed));
+    if (row.selectFrom >= 0) {
+        field->setSelection(row.selectFrom, row.selectLength);
     }
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(row.clipboard));
 
-// The calculator window, built at start-up with the shared bar installed.
-class CalculatorBarTest : public MenuBarTest {
-  protected:
-    void SetUp() override {
-        MenuBarTest::SetUp();
-        EarlyStartup();
-        fw::RunFrameworkInitialization(&LateStartup);
-    }
-};
-
-class AccessorTest : public CalculatorBarTest, public ::testing::WithParamInterface<AccessorRow> {};
-
-TEST_P(AccessorTest, FindsItsItemInTheWindowsBar) {
-    const AccessorRow& row = GetParam();
-    std::shared_ptr<fw::MenuItem> item = row.get(WinMain::Instance());
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item, MainMenuBar::Instance()->Lookup(row.label));
-}
-
-TEST_P(AccessorTest, RefusesAWindowWithoutABar) {
-    WinMain unbuilt;
-    EXPECT_THROW(GetParam().get(unbuilt), fw::NilObjectException);
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, AccessorTest,
-                         ::testing::Values(ACCESSOR(HelpMenu), ACCESSOR(VisitWebsite),
-                                           ACCESSOR(AboutMenu), ACCESSOR(EditMenu),
-                                           ACCESSOR(EditSelectAll), ACCESSOR(EditSeparator2),
-                                           ACCESSOR(EditClear), ACCESSOR(EditPaste),
-                                           ACCESSOR(EditCopy), ACCESSOR(EditCut),
-                                           ACCESSOR(EditSeparator1), ACCESSOR(EditUndo),
-                                           ACCESSOR(FileMenu), ACCESSOR(FileQuit)),
-                         RowName<AccessorRow>);
-#undef ACCESSOR
-
-struct ActionRow {
-    const char* label;  // the item's name
-    const char* menu;
-    const char* caption;  // "-": a separator
-    QKeySequence keys;
-    QAction::MenuRole role;
-    friend std::ostream& operator<<(std::ostream& os, const ActionRow& r) { return os << r.label; }
-};
-
-class WindowActionTest : public CalculatorBarTest,
-                         public ::testing::WithParamInterface<ActionRow> {};
-
-TEST_P(WindowActionTest, ShowsTheItemAsOneAction) {
-    const ActionRow& row = GetParam();
-    QWidget* frame = WinMain::Instance().impl().frame.get();
-    auto* menu = frame->findChild<QMenu*>(QString::fromLatin1(row.menu));
-    ASSERT_NE(menu, nullptr);
-    auto* action = frame->findChild<QAction*>(QString::fromLatin1(row.label));
+    QAction* action = MenuAction(calculator, row.itemName);
     ASSERT_NE(action, nullptr);
-    EXPECT_TRUE(menu->actions().contains(action));
-    EXPECT_EQ(action->isSeparator(), std::string_view(row.caption) == "-");
-    if (!action->isSeparator()) {
-        EXPECT_EQ(action->text().toStdString(), row.caption);
-    }
-    EXPECT_EQ(action->shortcut(), row.keys);
-    EXPECT_EQ(action->menuRole(), row.role);
-    EXPECT_TRUE(action->isVisible());
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+
+    EXPECT_EQ(field->text().toStdString(), row.expectedText);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row.expectedClipboard);
+    EXPECT_EQ(field->selectedText().toStdString(), row.expectedSelection);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(services.urls.empty());
 }
 
-using QAR = QAction::MenuRole;
 INSTANTIATE_TEST_SUITE_P(
-    Items, WindowActionTest,
+    Items, EditItemTest,
     ::testing::Values(
-        ActionRow{"FileQuit", "FileMenu", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q),
-                  QAR::QuitRole},
-        ActionRow{"EditUndo", "EditMenu", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), QAR::NoRole},
-        ActionRow{"EditSeparator1", "EditMenu", "-", QKeySequence(), QAR::NoRole},
-        ActionRow{"EditCut", "EditMenu", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), QAR::NoRole},
-        ActionRow{"EditCopy", "EditMenu", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), QAR::NoRole},
-        ActionRow{"EditPaste", "EditMenu", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-                  QAR::NoRole},
-        ActionRow{"EditClear", "EditMenu", "&Delete", QKeySequence(), QAR::NoRole},
-        ActionRow{"EditSeparator2", "EditMenu", "-", QKeySequence(), QAR::NoRole},
-        ActionRow{"EditSelectAll", "EditMenu", "Select &All", QKeySequence(Qt::CTRL | Qt::Key_A),
-                  QAR::NoRole},
-        ActionRow{"AboutMenu", "HelpMenu", "About", QKeySequence(), QAR::AboutRole},
-        ActionRow{"VisitWebsite", "HelpMenu", "Visit Our Website", QKeySequence(), QAR::NoRole}),
-    RowName<ActionRow>);
-
-TEST_F(CalculatorBarTest, WindowShowsOneBarWithFileEditAndHelp) {
-    QWidget* frame = WinMain::Instance().impl().frame.get();
-    const QList<QMenuBar*> bars = frame->findChildren<QMenuBar*>();
-    ASSERT_EQ(bars.size(), 1);
-    QStringList titles;
-    for (QAction* action : bars[0]->actions()) {
-        titles << action->text();
-    }
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Help"}));
-}
+        EditRow{"UndoTyping", "EditUndo", "12", "5", -1, 0, "x", "12", "x", ""},
+        EditRow{"CutSelection", "EditCut", "250000", "", 3, 3, "x", "250", "000", ""},
+        EditRow{"CopySelection", "EditCopy", "250000", "", 0, 3, "x", "250000", "250", "250"},
+        EditRow{"PasteOverSelection", "EditPaste", "6.5", "", 0, 3, "7.25", "7.25", "7.25", ""},
+        EditRow{"DeleteSelection", "EditClear", "30.5", "", 2, 1, "x", "305", "x", ""},
+        EditRow{"SelectAll", "EditSelectAll", "1500", "", 1, 0, "x", "1500", "x", "1500"}),
+    RowName<EditRow>);
 
 }  // namespace

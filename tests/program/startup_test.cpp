@@ -1,60 +1,46 @@
 // The program's start-up and its life as a whole: one application object, one calculator window,
-// the event loop, and the exit status in every way the program can end.
+// the event loop, the exit status in every way the program can end, and what the application and
+// the calculator window answer while it runs.
 
 #include <QAction>
-#include <QApplication>
-#include <QMenuBar>
 
 #include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/main_menu_bar.h"
 #include "app/startup.h"
 #include "calculator/win_main.h"
+#include "framework/qt/window_impl.h"
 #include "framework/window.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 
-int CalculatorWindows() {
-    int count = 0;
-    for (std::size_t i = 0; i < fw::WindowCount(); ++i) {
-        count += fw::WindowAt(i).Class().fullName == "WinMain.WinMain" ? 1 : 0;
-    }
-    return count;
-}
-
-// Triggers the menu command with the given caption in the calculator window's menu bar, as a click
-// on it would.
-void ChooseMenuCommand(const QString& caption) {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* bar = top->findChild<QMenuBar*>()) {
-            for (QAction* action : bar->findChildren<QAction*>()) {
-                if (action->text() == caption) {
-                    action->trigger();
-                    return;
-                }
-            }
-        }
-    }
-    ADD_FAILURE() << "no menu command " << caption.toStdString();
+template <class Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+    return info.param.label;
 }
 
 using StartupTest = ProgramTest;
 
+// The program as it stands once start-up is done, before the event loop runs.
+class StartedTest : public ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        EarlyStartup();
+        fw::RunFrameworkInitialization(&LateStartup);
+    }
+};
+
 TEST_F(StartupTest, ApplicationObjectCarriesVersionOneWithEmptyVersionTexts) {
     EarlyStartup();
     const auto& v = App::Instance().Version();
-    EXPECT_EQ(v.major, 1);
-    EXPECT_EQ(v.minor, 0);
-    EXPECT_EQ(v.bug, 0);
-    EXPECT_EQ(v.nonRelease, 0);
-    EXPECT_EQ(v.stageCode, 0);
-    EXPECT_EQ(v.longVersion, "");
-    EXPECT_EQ(v.shortVersion, "");
-    EXPECT_EQ(v.packageInfo, "");
+    EXPECT_EQ(std::tie(v.major, v.minor, v.bug, v.nonRelease, v.stageCode),
+              std::make_tuple(1, 0, 0, 0, 0));
+    EXPECT_EQ(v.longVersion + v.shortVersion + v.packageInfo, "");
     EXPECT_TRUE(fw::Application::SupportsHiDPI());
 }
 
@@ -64,34 +50,25 @@ TEST_F(StartupTest, EveryAccessGivesTheOneApplicationObject) {
     EXPECT_EQ(&App::Instance(), fw::GetAppObject());
 }
 
-TEST_F(StartupTest, MenuBarExistsBeforeAnyWindow) {
-    EarlyStartup();
-    EXPECT_EQ(fw::WindowCount(), 0u);
-    EXPECT_EQ(App::Instance().MenuBar(), MainMenuBar::Instance());
-}
+// The parameter says whether the application's Open comes before the late start-up callback.
+class StartupOrderTest : public ProgramTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_F(StartupTest, OneCalculatorWindowWhenLateStartupComesFirst) {
+TEST_P(StartupOrderTest, MakesExactlyOneVisibleCalculatorWindow) {
     EarlyStartup();
-    LateStartup();
-    App::Instance().Event_Open();
-    EXPECT_EQ(CalculatorWindows(), 1);
+    if (GetParam()) {
+        App::Instance().Event_Open();
+        LateStartup();
+    } else {
+        LateStartup();
+        App::Instance().Event_Open();
+    }
+    EXPECT_EQ(fw::WindowCount(), 1u);
     EXPECT_TRUE(WinMain::Instance().Visible());
 }
 
-TEST_F(StartupTest, OneCalculatorWindowWhenApplicationOpenComesFirst) {
-    EarlyStartup();
-    App::Instance().Event_Open();
-    LateStartup();
-    EXPECT_EQ(CalculatorWindows(), 1);
-    EXPECT_TRUE(WinMain::Instance().Visible());
-}
-
-TEST_F(StartupTest, FrameworkInitialisationMakesTheCalculatorWindowAndOpensTheApplication) {
-    EarlyStartup();
-    fw::RunFrameworkInitialization(&LateStartup);
-    EXPECT_EQ(CalculatorWindows(), 1);
-    EXPECT_EQ(WinMain::Instance().Title(), "Brenquill Calculator");
-}
+INSTANTIATE_TEST_SUITE_P(Orders, StartupOrderTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "ApplicationOpenFirst" : "LateStartupFirst");
+});
 
 TEST_F(StartupTest, FailureWhileBuildingTheMenuBarSkipsEverythingAfterIt) {
     fw::SetUiOperationHook([](const char* op) {
@@ -109,9 +86,7 @@ TEST_F(StartupTest, FailureWhileBuildingTheMenuBarSkipsEverythingAfterIt) {
     bool loopRan = false;
     LoopScript script([&] { loopRan = true; });
 
-    // The whole life of the process, with a finaliser counted as the run's first module does.
-    fw::RuntimeInit();
-    fw::RuntimePerformInitializers();
+    // The rest of the process's life, with a finaliser counted as the run's first module does.
     fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
     Main();
     fw::RuntimePerformFinalizers();
@@ -133,14 +108,6 @@ TEST_F(StartupTest, ClosingTheLastVisibleWindowEndsWithZero) {
         fw::GetImplicitWindow("Credits.Credits")->Close();
     });
     EXPECT_EQ(RunProgram(), 0);
-    EXPECT_FALSE(script.timedOut);
-}
-
-TEST_F(StartupTest, FileQuitEndsWithZero) {
-    LoopScript script([] { ChooseMenuCommand("&Quit"); });
-    EXPECT_EQ(RunProgram(), 0);
-    EXPECT_FALSE(script.timedOut);
-    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(StartupTest, ExceptionInAHandlerEndsTheProgramWithOneAfterFinalisersRanOnce) {
@@ -152,10 +119,9 @@ TEST_F(StartupTest, ExceptionInAHandlerEndsTheProgramWithOneAfterFinalisersRanOn
     };
     LoopScript script([&] {
         fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
-        ChooseMenuCommand("About");
+        WinMain::Instance().impl().frame->findChild<QAction*>("AboutMenu")->trigger();
     });
     EXPECT_EQ(RunProgram(), 1);
-    EXPECT_FALSE(script.timedOut);
     EXPECT_EQ(finalizerRuns, 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_NE(services.messages[0].find("internal error"), std::string::npos);
@@ -163,37 +129,73 @@ TEST_F(StartupTest, ExceptionInAHandlerEndsTheProgramWithOneAfterFinalisersRanOn
     EXPECT_NE(services.messages[0].find("the about box broke"), std::string::npos);
 }
 
-TEST_F(StartupTest, QuitBeforeTheLoopLeavesTheLoopUnstarted) {
-    EarlyStartup();
-    bool loopRan = false;
-    LoopScript script([&] { loopRan = true; });
-    fw::Quit(0);
-    fw::RuntimeRun();
-    EXPECT_FALSE(loopRan);
-    EXPECT_EQ(fw::RuntimeExit(), 0);
-}
-
 TEST_F(StartupTest, UserInterfaceCallsFromAnotherThreadAreRefused) {
     EarlyStartup();
-    bool refusedWindow = false;
-    bool refusedMessage = false;
-    std::thread other([&] {
-        try {
-            WinMain::Instance();
-        } catch (const fw::ThreadAccessingUIException&) {
-            refusedWindow = true;
-        }
-        try {
-            fw::MessageBox("from elsewhere");
-        } catch (const fw::ThreadAccessingUIException&) {
-            refusedMessage = true;
-        }
-    });
-    other.join();
-    EXPECT_TRUE(refusedWindow);
-    EXPECT_TRUE(refusedMessage);
+    std::thread([] { EXPECT_THROW(WinMain::Instance(), fw::ThreadAccessingUIException); }).join();
     EXPECT_EQ(fw::WindowCount(), 0u);
-    EXPECT_TRUE(services.messages.empty());
+}
+
+// ---- While the program runs ---------------------------------------------------------------------
+
+struct EventRow {
+    const char* label;
+    bool application;  // false: the calculator window
+    const char* event;
+    bool handled;
+};
+
+class EventTest : public StartedTest, public ::testing::WithParamInterface<EventRow> {};
+
+TEST_P(EventTest, AnswersWhetherItHandlesTheEvent) {
+    const EventRow& row = GetParam();
+    EXPECT_EQ(row.application ? App::Instance().IsEventImplemented(row.event)
+                              : WinMain::Instance().IsEventImplemented(row.event),
+              row.handled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, EventTest,
+                         ::testing::Values(EventRow{"AppOpen", true, "Open", true},
+                                           EventRow{"AppClose", true, "Close", true},
+                                           EventRow{"AppCancelClose", true, "CancelClose", false},
+                                           EventRow{"WinMainOpen", false, "Open", true},
+                                           EventRow{"WinMainPaint", false, "Paint", false},
+                                           EventRow{"WinMainCancelClose", false, "CancelClose",
+                                                    false},
+                                           EventRow{"WinMainKeyDown", false, "KeyDown", false}),
+                         RowName<EventRow>);
+
+// A calculator window that asks the getter for itself from its own Open handler.
+class SelfSeekingWinMain : public WinMain {
+  public:
+    void Event_Open() override {
+        seenAtOpen = &WinMain::Instance();
+        WinMain::Event_Open();
+    }
+    WinMain* seenAtOpen = nullptr;
+};
+
+TEST_F(StartupTest, GetterGivesTheOneWindowFromItsOwnOpenOnwards) {
+    auto& window = static_cast<SelfSeekingWinMain&>(
+        fw::ConstructWindow(std::make_unique<SelfSeekingWinMain>()));
+    EXPECT_EQ(window.seenAtOpen, &window);
+    EXPECT_EQ(&WinMain::Instance(), &window);
+    EXPECT_EQ(fw::WindowCount(), 1u);
+}
+
+TEST_F(StartedTest, GetterNeverChangesVisibility) {
+    WinMain::Instance().SetVisible(false);
+    EXPECT_FALSE(WinMain::Instance().Visible());
+    EXPECT_FALSE(fw::AnyWindowVisible());
+}
+
+TEST_F(StartedTest, QuitAppTwiceKeepsOneHiddenCalculatorAndQuitsNothing) {
+    WinMain* calculator = &WinMain::Instance();
+    App::Instance().QuitApp();
+    App::Instance().QuitApp();
+    EXPECT_EQ(fw::GetImplicitWindow("WinMain.WinMain"), calculator);
+    EXPECT_FALSE(calculator->Visible());
+    EXPECT_EQ(fw::WindowCount(), 2u);  // the calculator and the credits window
+    EXPECT_FALSE(fw::RuntimeIsQuitting());
 }
 
 }  // namespace
