@@ -4,8 +4,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "framework/exceptions.h"
-
 namespace layout_test {
 
 namespace {
@@ -21,35 +19,27 @@ constexpr ValueKind C = ValueKind::Color;
 
 // clang-format off
 constexpr Declared kControlProperties[] = {
-    {"Name", S},          {"Index", I},        {"TabPanelIndex", I},  {"Left", I},
-    {"Top", I},           {"Width", I},        {"Height", I},         {"LockLeft", B},
-    {"LockTop", B},       {"LockRight", B},    {"LockBottom", B},     {"TabIndex", I},
-    {"TabStop", B},       {"Enabled", B},      {"Tooltip", S},        {"Transparent", B},
-    {"Visible", B},       {"InitialParent", S}, {"AllowAutoDeactivate", B},
+    {"Name", S}, {"Index", I}, {"TabPanelIndex", I}, {"Left", I}, {"Top", I}, {"Width", I},
+    {"Height", I}, {"LockLeft", B}, {"LockTop", B}, {"LockRight", B}, {"LockBottom", B},
+    {"TabIndex", I}, {"TabStop", B}, {"Enabled", B}, {"Tooltip", S}, {"Transparent", B},
+    {"Visible", B}, {"InitialParent", S}, {"AllowAutoDeactivate", B},
 };
 
 constexpr Declared kOtherProperties[] = {
-    {"MinimumWidth", I},       {"MinimumHeight", I},       {"MaximumWidth", I},
-    {"MaximumHeight", I},      {"Type", E},                {"Title", S},
-    {"HasCloseButton", B},     {"HasMaximizeButton", B},   {"HasMinimizeButton", B},
-    {"HasFullScreenButton", B}, {"Resizeable", B},         {"Composite", B},
-    {"MacProcId", I},          {"FullScreen", B},          {"DefaultLocation", E},
-    {"HasBackgroundColor", B}, {"BackgroundColor", C},     {"MenuBarVisible", B},
-    {"MultiLine", B},          {"Selectable", B},          {"TextAlignment", E},
-    {"TextColor", C},          {"Text", S},                {"Bold", B},
-    {"Italic", B},             {"FontName", S},            {"Underline", B},
-    {"FontSize", ValueKind::Single},                       {"FontUnit", ValueKind::Enum8},
-    {"DataSource", S},         {"DataField", S},           {"MacButtonStyle", E},
-    {"Cancel", B},             {"Caption", S},             {"Default", B},
-    {"HasBorder", B},          {"Format", S},              {"Password", B},
-    {"AllowFocusRing", B},     {"Hint", S},                {"AllowTabs", B},
-    {"AllowSpellChecking", B}, {"MaximumCharactersAllowed", I},
-    {"ValidationMask", S},     {"ReadOnly", B},            {"AllowFocus", B},
+    {"MinimumWidth", I}, {"MinimumHeight", I}, {"MaximumWidth", I}, {"MaximumHeight", I},
+    {"Type", E}, {"Title", S}, {"HasCloseButton", B}, {"HasMaximizeButton", B},
+    {"HasMinimizeButton", B}, {"HasFullScreenButton", B}, {"Resizeable", B}, {"Composite", B},
+    {"MacProcId", I}, {"FullScreen", B}, {"DefaultLocation", E}, {"HasBackgroundColor", B},
+    {"BackgroundColor", C}, {"MenuBarVisible", B}, {"MultiLine", B}, {"Selectable", B},
+    {"TextAlignment", E}, {"TextColor", C}, {"Text", S}, {"Bold", B}, {"Italic", B},
+    {"FontName", S}, {"Underline", B}, {"FontSize", ValueKind::Single},
+    {"FontUnit", ValueKind::Enum8}, {"DataSource", S}, {"DataField", S}, {"MacButtonStyle", E},
+    {"Cancel", B}, {"Caption", S}, {"Default", B}, {"HasBorder", B}, {"Format", S}, {"Password", B},
+    {"AllowFocusRing", B}, {"Hint", S}, {"AllowTabs", B}, {"AllowSpellChecking", B},
+    {"MaximumCharactersAllowed", I}, {"ValidationMask", S}, {"ReadOnly", B}, {"AllowFocus", B},
     {"DoubleBuffer", B},
 };
 // clang-format on
-
-static_assert(std::size(kControlProperties) + std::size(kOtherProperties) == 66);
 
 // A stored property that also notes in the target's `applied` that it was set.
 fw::PropertyInfo Logged(std::string name, ValueKind kind) {
@@ -81,15 +71,7 @@ const fw::ClassInfo& LayoutTarget::BaseLookup() {
 }
 
 const fw::ClassInfo& LayoutTarget::Lookup() {
-    static const fw::ClassInfo info = [] {
-        fw::ClassInfo c = MakeClass("LayoutTarget", BaseLookup(), kOtherProperties);
-        fw::PropertyInfo explode = fw::DeclareStoredProperty("Explode", S);
-        explode.set = [](fw::Object&, const fw::PropertyValue&) {
-            throw fw::ThreadAccessingUIException("Explode");
-        };
-        c.properties.push_back(std::move(explode));
-        return c;
-    }();
+    static const fw::ClassInfo info = MakeClass("LayoutTarget", BaseLookup(), kOtherProperties);
     return info;
 }
 

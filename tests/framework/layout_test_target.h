@@ -10,8 +10,7 @@ namespace layout_test {
 
 // Stands in for windows and controls: its class declares every property a designed layout of the
 // program uses, each with its value kind (the control basics on a base class, `MultiLine` and
-// `MacProcId` in the framework's spelling), and keeps each value it is given. `Explode` is a
-// String property whose setter refuses, as setters do when called off the GUI thread.
+// `MacProcId` in the framework's spelling), and keeps each value it is given.
 class LayoutTarget : public fw::Object {
   public:
     static const fw::ClassInfo& BaseLookup();

@@ -1,16 +1,12 @@
-// The framework's menus: finding items in a tree, reading shortcut texts, and where a chosen
-// command goes: a handler of the window, the standard Edit behaviour on a text field, or the item's
-// own action.
+// Where a chosen menu command goes: a handler of the window, the standard Edit behaviour on the
+// window's focused text field, or the item's own action.
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-
-#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -21,14 +17,13 @@
 namespace {
 
 std::shared_ptr<fw::MenuItem> MakeItem(const fw::ClassInfo& kind, const char* name,
-                                       const char* text,
-                                       std::optional<const char*> shortcut = std::nullopt) {
+                                       const char* text, const char* shortcut = nullptr) {
     std::shared_ptr<fw::MenuItem> item(static_cast<fw::MenuItem*>(kind.factory().release()));
     item->SetName(name);
     item->SetAutoEnabled(true);
     item->SetText(text);
-    if (shortcut) {
-        item->SetShortcut(*shortcut);
+    if (shortcut != nullptr) {
+        item->SetShortcut(shortcut);
     }
     return item;
 }
@@ -46,9 +41,7 @@ std::shared_ptr<fw::MenuBar> BarWith(std::initializer_list<std::shared_ptr<fw::M
 
 fw::Window& NewWindow(std::shared_ptr<fw::MenuBar> bar) {
     fw::Window& window = fw::ConstructWindow(std::make_unique<fw::Window>());
-    if (bar) {
-        window.SetMenuBar(std::move(bar));
-    }
+    window.SetMenuBar(std::move(bar));
     return window;
 }
 
@@ -68,40 +61,6 @@ QLineEdit* FocusedField(const fw::Window& window, const char* text) {
 
 using MenusTest = ProgramTest;
 
-struct FindRow {
-    const char* label;
-    const char* name;
-    bool isChild;
-    bool isBelow;
-    friend std::ostream& operator<<(std::ostream& os, const FindRow& r) { return os << r.label; }
-};
-
-class FindTest : public MenusTest, public ::testing::WithParamInterface<FindRow> {};
-
-TEST_P(FindTest, ChildLooksOneLevelDownAndLookupAllLevels) {
-    const FindRow& row = GetParam();
-    auto bar = BarWith({MakeItem(fw::MenuItem::Lookup(), "EditCopy", "&Copy")});
-    EXPECT_EQ(bar->Child(row.name) != nullptr, row.isChild);
-    std::shared_ptr<fw::MenuItem> found = bar->Lookup(row.name);
-    ASSERT_EQ(found != nullptr, row.isBelow);
-    if (found) {
-        EXPECT_TRUE(fw::EqualsIgnoringCase(found->Name(), row.name));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, FindTest,
-                         ::testing::Values(FindRow{"Menu", "EditMenu", true, true},
-                                           FindRow{"ItemOfAMenu", "EditCopy", false, true},
-                                           FindRow{"OtherCase", "editcopy", false, true},
-                                           FindRow{"Unknown", "EditPaste", false, false}),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(MenusTest, AddingNothingIsRefused) {
-    fw::MenuItem menu;
-    EXPECT_THROW(menu.AddMenu(nullptr), fw::NilObjectException);
-    EXPECT_EQ(menu.Count(), 0u);
-}
-
 enum class Bound { None, Handles, Declines };
 
 struct RouteRow {
@@ -110,7 +69,6 @@ struct RouteRow {
     Bound handler;
     bool copied;
     bool quits;
-    friend std::ostream& operator<<(std::ostream& os, const RouteRow& r) { return os << r.label; }
 };
 
 class RouteTest : public MenusTest, public ::testing::WithParamInterface<RouteRow> {};
@@ -148,25 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
                       RouteRow{"QuitDeclined", "FileQuit", Bound::Declines, false, true}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(MenusTest, EditItemWithAHandlerIsEnabledWithoutAField) {
+// A disabled item acts on nothing, so the focus decides where an Edit command may go.
+TEST_F(MenusTest, EditItemIsEnabledOnlyWhileATextFieldOfItsWindowHasFocus) {
     fw::Window& window =
-        NewWindow(BarWith({MakeItem(fw::MenuItem::Lookup(), "EditCopy", "&Copy", "Cmd+C")}));
-    QAction* copy = ActionOf(window, "EditCopy");
-    EXPECT_FALSE(copy->isEnabled());
-    window.AddMenuHandler("EditCopy", [] { return true; });
-    emit window.impl().frame->findChild<QMenu*>("EditMenu")->aboutToShow();
-    EXPECT_TRUE(copy->isEnabled());
-}
-
-TEST_F(MenusTest, EditItemsLeaveTheFieldsOfOtherWindowsAlone) {
-    fw::Window& withBar =
         NewWindow(BarWith({MakeItem(fw::MenuItem::Lookup(), "EditCut", "Cu&t", "Cmd+X")}));
-    fw::Window& other = NewWindow(nullptr);
-    QLineEdit* field = FocusedField(other, "360");
-    QAction* cut = ActionOf(withBar, "EditCut");
+    QAction* cut = ActionOf(window, "EditCut");
     EXPECT_FALSE(cut->isEnabled());
-    cut->trigger();
-    EXPECT_EQ(field->text(), "360");
+    QLineEdit* field = FocusedField(window, "360");
+    EXPECT_TRUE(cut->isEnabled());
+    field->clearFocus();
+    EXPECT_FALSE(cut->isEnabled());
 }
 
 // Walking the menu bar with the keyboard moves the focus into the bar while the user picks a
