@@ -1,0 +1,216 @@
+#!/usr/bin/env python3
+"""Installs Brenquill into a temporary prefix and checks the installation.
+
+    install_check.py [--cmake <cmake>] --build <build dir> --source <source dir>
+                     --shots <folder> CHECK
+
+CHECK is one of:
+  layout     the files are where desktops and the program expect them, the program's folder
+             holding what the build's bundle holds
+  resources  the program started through bin/brenquill finds its pictures and sound in the
+             installation (not in the build tree): traced with strace, first offscreen, then
+             used on a private X server until it has loaded all three
+  metadata   desktop-file-validate and appstreamcli validate accept the desktop entry and the
+             software-centre metadata
+"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+from calculator_e2e import CALCULATE, EXIT, QUIT, Calculator, centre
+from x_session import Failure, Session, wait_until
+
+ID = "com.quorvane.Brenquill"
+ASSETS = ["QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png", "cashregister.mp3",
+          "loanCalc.png", "loanCalc@2x.png"]
+ICON_SIZES = [48, 64, 128, 256]
+OPENED = re.compile(r'\bopen(?:at)?\((?:[^,]+, )?"([^"]+)", [^)]*\)\s+= \d+')
+
+
+def install(cmake, build, prefix):
+    env = {k: v for k, v in os.environ.items() if k != "DESTDIR"}
+    done = subprocess.run([cmake, "--install", str(build), "--prefix", str(prefix)], env=env,
+                          capture_output=True, text=True, timeout=120)
+    if done.returncode != 0:
+        raise Failure(f"cmake --install failed:\n{done.stdout}{done.stderr}")
+    if not any(prefix.iterdir()):
+        raise Failure("cmake --install installed nothing: packaging/install.cmake is not included")
+
+
+def png_size(path):
+    header = path.read_bytes()[:24]
+    if header[:8] != b"\x89PNG\r\n\x1a\n":
+        raise Failure(f"{path} is not a PNG file")
+    return struct.unpack(">II", header[16:24])
+
+
+def files_under(folder):
+    return sorted(str(p.relative_to(folder)) for p in folder.rglob("*") if not p.is_dir())
+
+
+def check_layout(prefix, build, source):
+    app = prefix / "lib/brenquill"
+    if not os.access(app / "bin/brenquill", os.X_OK):
+        raise Failure("lib/brenquill/bin/brenquill is missing or not executable")
+    # Whatever the program finds beside its executable in the build, it finds in the installation.
+    bundle = files_under(build / "Brenquill")
+    if files_under(app) != bundle:
+        raise Failure(f"lib/brenquill holds {files_under(app)}, the build's bundle {bundle}")
+
+    found = sorted(p.name for p in (app / "Resources").iterdir())
+    if found != sorted(ASSETS):
+        raise Failure(f"lib/brenquill/Resources holds {found}, expected {sorted(ASSETS)}")
+    for name in ASSETS:
+        if (app / "Resources" / name).read_bytes() != (source / "resources" / name).read_bytes():
+            raise Failure(f"the installed {name} differs from the source's")
+
+    link = prefix / "bin/brenquill"
+    if not link.is_symlink() or os.readlink(link) != "../lib/brenquill/bin/brenquill":
+        raise Failure("bin/brenquill is not the relative link ../lib/brenquill/bin/brenquill")
+    if link.resolve() != (app / "bin/brenquill").resolve():
+        raise Failure("bin/brenquill does not lead to the installed program")
+
+    for path in (f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml"):
+        if not (prefix / path).is_file():
+            raise Failure(f"{path} is missing")
+    for size in ICON_SIZES:
+        icon = prefix / f"share/icons/hicolor/{size}x{size}/apps/{ID}.png"
+        if not icon.is_file():
+            raise Failure(f"{icon.relative_to(prefix)} is missing")
+        if png_size(icon) != (size, size):
+            raise Failure(f"{icon.relative_to(prefix)} is {png_size(icon)}, expected {size}x{size}")
+
+
+def check_metadata(prefix):
+    checks = [
+        ["desktop-file-validate", str(prefix / f"share/applications/{ID}.desktop")],
+        ["appstreamcli", "validate", "--no-net", str(prefix / f"share/metainfo/{ID}.metainfo.xml")],
+    ]
+    for command in checks:
+        done = subprocess.run(command, capture_output=True, text=True, timeout=60)
+        # desktop-file-validate exits 0 on mere hints, so any word from it is taken as a fault.
+        quiet = command[0] != "desktop-file-validate" or not done.stdout.strip()
+        if done.returncode != 0 or not quiet:
+            raise Failure(f"{' '.join(command)} refused the file:\n{done.stdout}{done.stderr}")
+        print(f"-- {command[0]}: accepted")
+
+
+def opened_files(trace):
+    text = trace.read_text(errors="replace") if trace.exists() else ""
+    return {Path(m.group(1)) for m in OPENED.finditer(text)}
+
+
+def traced(program, trace):
+    return ["strace", "-f", "-qq", "-e", "trace=open,openat", "-o", str(trace), str(program)]
+
+
+# LeakSanitizer cannot work under strace, so a sanitizer build leaves leaks to the other e2e test.
+NO_LEAK_CHECK = {"ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"}
+
+
+def check_resources(prefix, build, shots):
+    resources = (prefix / "lib/brenquill/Resources").resolve()
+    modules = (prefix / "lib/brenquill/lib").resolve()
+    build_bundle = (build / "Brenquill").resolve()
+
+    def loaded(files, *names):
+        return any(resources / name in files for name in names)
+
+    session = Session(shots)
+    failed = True
+    try:
+        # Offscreen: started through the link, the program shows its calculator, and so loads
+        # the calculator's picture from the installation.
+        trace = session.scratch / "offscreen.strace"
+        offscreen = {"QT_QPA_PLATFORM": "offscreen", "LANG": "C.UTF-8", **NO_LEAK_CHECK}
+        process = session.launch(traced(prefix / "bin/brenquill", trace), "offscreen.log",
+                                 offscreen)
+        picture = ("loanCalc.png", "loanCalc@2x.png")
+        wait_until("the offscreen program to load its picture from the installation",
+                   lambda: loaded(opened_files(trace), *picture) or process.poll() is not None,
+                   30)
+        if process.poll() is not None:
+            raise Failure(f"the offscreen program ended early with code {process.returncode}")
+        print("-- offscreen: the picture came from the installation")
+        session.stop(process)
+
+        # On screen: the sound is first needed by a calculation and the logo by the credits.
+        session.start_xvfb()
+        trace = session.scratch / "on-screen.strace"
+        process = session.launch(traced(prefix / "bin/brenquill", trace), "on-screen.log",
+                                 {"LANG": "C.UTF-8", **NO_LEAK_CHECK})
+        calc = Calculator(session, process)
+        calc.click(CALCULATE)
+        calc.expect_results("$463.12", "$66,721.61", "$166,721.61")
+        wait_until("the sound to be loaded from the installation",
+                   lambda: loaded(opened_files(trace), "cashregister.mp3"), 15)
+        if modules.is_dir():
+            wait_until("the audio module to be loaded from the installation",
+                       lambda: any(modules in f.parents for f in opened_files(trace)), 15)
+        calc.click(QUIT)
+        credits = session.window_named("Credits", 15)
+        logo = ("QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png")
+        wait_until("the logo to be loaded from the installation",
+                   lambda: loaded(opened_files(trace), *logo), 15)
+        x, y, _, _ = session.geometry(credits)
+        session.focus(credits)
+        session.click(*centre((x, y), EXIT))
+        if session.wait_exit(process, 15) != 0:
+            raise Failure(f"the installed program ended with code {process.returncode}")
+        print("-- on screen: the sound and the logo came from the installation")
+
+        files = opened_files(trace) | opened_files(session.scratch / "offscreen.strace")
+        strays = sorted(str(f) for f in files if build_bundle in f.parents)
+        if strays:
+            raise Failure(f"the installed program opened files of the build tree: {strays}")
+        failed = False
+    finally:
+        session.close(keep=failed)
+        if failed:
+            print(f"screenshots, logs and traces kept in {shots}", file=sys.stderr)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build", type=Path, required=True)
+    parser.add_argument("--source", type=Path, required=True)
+    parser.add_argument("--shots", type=Path, required=True)
+    parser.add_argument("check", choices=["layout", "resources", "metadata"])
+    args = parser.parse_args()
+
+    def stop(signum, _frame):
+        raise Failure(f"stopped by signal {signum}")
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGALRM, stop)
+    signal.alarm(110)
+
+    prefix = Path(tempfile.mkdtemp(prefix="brenquill-install-"))
+    try:
+        install(args.cmake, args.build, prefix)
+        if args.check == "layout":
+            check_layout(prefix, args.build, args.source)
+        elif args.check == "metadata":
+            check_metadata(prefix)
+        else:
+            check_resources(prefix, args.build, args.shots)
+    except (Failure, subprocess.SubprocessError) as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        shutil.rmtree(prefix, ignore_errors=True)
+    print(f"{args.check}: all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
