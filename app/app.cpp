@@ -7,7 +7,8 @@
 namespace {
 
 fw::ClassInfo MakeAppClass() {
-    fw::ClassInfo info{"App", &fw::Application::Lookup(), {}, {}, {}};
+    fw::ClassInfo info{
+        "App", &fw::Application::Lookup(), {}, {}, [] { return std::make_unique<App>(); }};
     info.events = {
         {"Close", [](fw::Object& o) { static_cast<App&>(o).Event_Close(); }},
         {"Open", [](fw::Object& o) { static_cast<App&>(o).Event_Open(); }},

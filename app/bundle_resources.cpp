@@ -27,23 +27,28 @@ PictureCache logoCache{"QuorvaneUpdatedLogosmall", nullptr};
 bool loaded = false;
 std::shared_ptr<fw::Sound> permaSound;
 
-const fw::InitializerRegistration properties(fw::InitStage::ModuleProperties, "bundle resources", [] {
-    loanCalcCache.pic.reset();
-    logoCache.pic.reset();
-    loaded = false;
-    permaSound.reset();
-    fw::RuntimeRegisterFinalizer([] {
-        loanCalcCache.pic.reset();
-        logoCache.pic.reset();
-        permaSound.reset();
-    });
-});
+const fw::InitializerRegistration properties(fw::InitStage::ModuleProperties, "bundle resources",
+                                             [] {
+                                                 loanCalcCache.pic.reset();
+                                                 logoCache.pic.reset();
+                                                 loaded = false;
+                                                 permaSound.reset();
+                                                 fw::RuntimeRegisterFinalizer([] {
+                                                     loanCalcCache.pic.reset();
+                                                     logoCache.pic.reset();
+                                                     permaSound.reset();
+                                                 });
+                                             });
 
 }  // namespace
 
-std::shared_ptr<fw::Picture> loanCalc() { return loanCalcCache.Get(); }
+std::shared_ptr<fw::Picture> loanCalc() {
+    return loanCalcCache.Get();
+}
 
-std::shared_ptr<fw::Picture> QuorvaneUpdatedLogosmall() { return logoCache.Get(); }
+std::shared_ptr<fw::Picture> QuorvaneUpdatedLogosmall() {
+    return logoCache.Get();
+}
 
 std::shared_ptr<fw::Sound> cashregister() {
     if (!loaded) {

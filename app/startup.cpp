@@ -50,7 +50,7 @@ void EarlyStartup() {
 void InitFileTypes() {}
 
 void NewAppInstance() {
-    auto app = std::make_unique<App>();
+    std::unique_ptr<App> app = fw::RuntimeNewObjectOf<App>(App::Lookup());
     app->Constructor();
     app->SetVersionData(1, 0, 0, 0, 0, "", "", "");
     app->SetMenuBar(MainMenuBar::Instance());

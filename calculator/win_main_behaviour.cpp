@@ -36,16 +36,22 @@ void WinMain::Event_Open() {
     Instance().SetTitle(AppName());
 }
 
-void WinMain::Event_Close() { App::Instance().QuitApp(); }
+void WinMain::Event_Close() {
+    App::Instance().QuitApp();
+}
 
 bool WinMain::lbl_Copyright_MouseDown(fw::Label&, std::int64_t, std::int64_t) {
     fw::ShowURL(Instance().WebsiteURL());
     return false;
 }
 
-void WinMain::btn_VisitWebsite_Action(fw::PushButton&) { fw::ShowURL(Instance().WebsiteURL()); }
+void WinMain::btn_VisitWebsite_Action(fw::PushButton&) {
+    fw::ShowURL(Instance().WebsiteURL());
+}
 
-void WinMain::btn_quit_Action(fw::PushButton&) { App::Instance().QuitApp(); }
+void WinMain::btn_quit_Action(fw::PushButton&) {
+    App::Instance().QuitApp();
+}
 
 // The three fields answer keys alike: Return calculates, and every key goes on to the field.
 bool WinMain::txt_loanamount_KeyDown(fw::TextField&, const std::string& key) {

@@ -15,7 +15,9 @@ void WinMain::Layout() {
     fw::SetProperties(*this, WinMainDesign());
 }
 
-void WinMain::CreateControls() { CreateControls0(); }
+void WinMain::CreateControls() {
+    CreateControls0();
+}
 
 void WinMain::CreateControls0() {
     using Attach = std::function<void(fw::Control&)>;
@@ -60,8 +62,10 @@ void WinMain::CreateControls0() {
     }
 }
 
-#define WINMAIN_CONTROL(Name, Type) \
-    Type& WinMain::Name() const { return ControlAs<Type>(#Name); }
+#define WINMAIN_CONTROL(Name, Type)    \
+    Type& WinMain::Name() const {      \
+        return ControlAs<Type>(#Name); \
+    }
 WINMAIN_CONTROL(lbl_Copyright, fw::Label)
 WINMAIN_CONTROL(btn_VisitWebsite, fw::PushButton)
 WINMAIN_CONTROL(btn_quit, fw::PushButton)

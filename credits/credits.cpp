@@ -28,15 +28,21 @@ const fw::ClassInfo& Credits::Lookup() {
     return info;
 }
 
-Credits& Credits::Instance() { return fw::ImplicitInstance<Credits>(); }
+Credits& Credits::Instance() {
+    return fw::ImplicitInstance<Credits>();
+}
 
 bool Credits::IsEventImplemented(std::string_view event) const {
     return fw::RuntimeIsEventHandled(*this, "Credits.Credits", event, true);
 }
 
-void Credits::Layout() { fw::SetProperties(*this, CreditsDesign()); }
+void Credits::Layout() {
+    fw::SetProperties(*this, CreditsDesign());
+}
 
-void Credits::CreateControls() { CreateControls0(); }
+void Credits::CreateControls() {
+    CreateControls0();
+}
 
 void Credits::CreateControls0() {
     auto button = [this](void (Credits::*handler)(fw::PushButton&)) {
@@ -66,13 +72,21 @@ void Credits::CreateControls0() {
     }
 }
 
-fw::Label& Credits::Label1() const { return ControlAs<fw::Label>("Label1"); }
-fw::Canvas& Credits::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
+fw::Label& Credits::Label1() const {
+    return ControlAs<fw::Label>("Label1");
+}
+fw::Canvas& Credits::Canvas1() const {
+    return ControlAs<fw::Canvas>("Canvas1");
+}
 fw::PushButton& Credits::btn_VisitOurWebsite() const {
     return ControlAs<fw::PushButton>("btn_VisitOurWebsite");
 }
-fw::PushButton& Credits::btn_exit() const { return ControlAs<fw::PushButton>("btn_exit"); }
-fw::PushButton& Credits::btn_contactUs() const { return ControlAs<fw::PushButton>("btn_contactUs"); }
+fw::PushButton& Credits::btn_exit() const {
+    return ControlAs<fw::PushButton>("btn_exit");
+}
+fw::PushButton& Credits::btn_contactUs() const {
+    return ControlAs<fw::PushButton>("btn_contactUs");
+}
 
 // The addresses are read from the calculator window at every click; a calculator window that was
 // closed is built again and sets them when it opens.
@@ -85,7 +99,9 @@ void Credits::btn_VisitOurWebsite_Action(fw::PushButton&) {
     fw::ShowURL(WinMain::Instance().WebsiteURL());
 }
 
-void Credits::btn_exit_Action(fw::PushButton&) { fw::Quit(0); }
+void Credits::btn_exit_Action(fw::PushButton&) {
+    fw::Quit(0);
+}
 
 void Credits::btn_contactUs_Action(fw::PushButton&) {
     fw::ShowURL(WinMain::Instance().ContactURL());

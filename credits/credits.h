@@ -6,10 +6,10 @@
 #include "framework/controls.h"
 #include "framework/window.h"
 
-// The credits window, shown in the calculator's place when the user leaves it: a thank-you text, the
-// maker's logo and buttons to visit the maker's site, to write to the maker, or to exit.
+// The credits window, shown in the calculator's place when the user leaves it: a thank-you text,
+// the maker's logo and buttons to visit the maker's site, to write to the maker, or to exit.
 class Credits : public fw::Window {
-public:
+  public:
     static const fw::ClassInfo& Lookup();
     const fw::ClassInfo& Class() const override { return Lookup(); }
 

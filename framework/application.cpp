@@ -9,9 +9,6 @@ namespace {
 
 bool supportsHiDPI = false;
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Application",
-                                           [] { RegisterClass(Application::Lookup()); });
-
 }  // namespace
 
 const ClassInfo& Application::Lookup() {

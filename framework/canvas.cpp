@@ -47,9 +47,6 @@ ClassInfo MakeCanvasClass() {
     return info;
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Canvas",
-                                           [] { RegisterClass(Canvas::Lookup()); });
-
 }  // namespace
 
 const ClassInfo& Canvas::Lookup() {
@@ -76,7 +73,7 @@ void Canvas::SetAllowFocus(bool allow) {
 bool Canvas::RaiseMouseDown(std::int64_t x, std::int64_t y) {
     bool consumed = false;
     if (mouseDown_) {
-        Dispatch([&] { consumed = mouseDown_(*this, x, y); });
+        Dispatch([&, handler = mouseDown_] { consumed = handler(*this, x, y); });
     }
     return consumed;
 }

@@ -16,9 +16,6 @@ ClassInfo MakeControlClass() {
     return info;
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Control",
-                                           [] { RegisterClass(Control::Lookup()); });
-
 }  // namespace
 
 const ClassInfo& Control::Lookup() {

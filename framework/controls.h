@@ -5,12 +5,23 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/rect_control.h"
 
 namespace fw {
 
 class Picture;
+
+// A designed font: "System" is the platform's interface font and size 0 its default size; other
+// sizes are pixel sizes, so that one designed point is one device-independent pixel.
+struct FontSpec {
+    std::string name = "System";
+    double size = 0.0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
 
 // A control that draws text in a designed font.
 class TextControl : public RectControl {
@@ -33,15 +44,12 @@ class TextControl : public RectControl {
     void ApplyFont();
 
   private:
-    struct FontData {
-        std::string name = "System";
-        double size = 0.0;
-        bool bold = false;
-        bool italic = false;
-        bool underline = false;
-    } font_;
+    FontSpec font_;
     Color textColor_{};
 };
+
+// The font properties every text control declares.
+std::vector<PropertyInfo> TextControlProperties();
 
 // Static text. Its Text is kept as given; only the display turns carriage returns into line breaks.
 class Label : public TextControl {

@@ -11,13 +11,6 @@ ClassInfo MenuClass(const char* name, const ClassInfo& base) {
     return ClassInfo{name, &base, {}, {}, [] { return std::make_unique<T>(); }};
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "MenuItem", [] {
-    RegisterClass(MenuItem::Lookup());
-    RegisterClass(MenuBar::Lookup());
-    RegisterClass(QuitMenuItem::Lookup());
-    RegisterClass(ApplicationMenuItem::Lookup());
-});
-
 }  // namespace
 
 const ClassInfo& MenuItem::Lookup() {

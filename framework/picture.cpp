@@ -12,9 +12,6 @@ namespace fw {
 
 namespace {
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Picture",
-                                           [] { RegisterClass(Picture::Lookup()); });
-
 QPixmap Load(const std::string& path) {
     QImageReader reader(ToQString(path));
     QImage image = reader.read();

@@ -10,15 +10,15 @@ namespace fw {
 
 // An image, with a sharper variant for high-density screens when the bundle has one.
 class Picture : public Object {
-public:
+  public:
     struct Impl;
 
     static const ClassInfo& Lookup();
     const ClassInfo& Class() const override { return Lookup(); }
 
     // The bundle's picture of that bare name: "<name>.png" in the Resources folder, with
-    // "<name>@2x.png" beside it used on high-density screens. Nothing when there is none or it cannot
-    // be read.
+    // "<name>@2x.png" beside it used on high-density screens. Nothing when there is none or it
+    // cannot be read.
     static std::shared_ptr<Picture> OpenFromApp(std::string_view name);
     // The picture in that file (and its optional high-density variant), or nothing.
     static std::shared_ptr<Picture> Open(const std::string& path, const std::string& path2x = {});
@@ -32,7 +32,7 @@ public:
 
     const Impl& impl() const { return *impl_; }
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 

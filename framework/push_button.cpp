@@ -52,23 +52,16 @@ ClassInfo MakePushButtonClass() {
     using B = PushButton;
     ClassInfo info{
         "PushButton", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<B>(); }};
-    info.properties = {
-        DeclareProperty("Caption", K::String, &B::SetCaption, &B::Caption),
-        DeclareProperty("Default", K::Boolean, &B::SetDefault, &B::Default),
-        DeclareProperty("Cancel", K::Boolean, &B::SetCancel, &B::Cancel),
-        DeclareProperty("Bold", K::Boolean, &B::SetBold, &B::Bold),
-        DeclareProperty("Italic", K::Boolean, &B::SetItalic, &B::Italic),
-        DeclareProperty("Underline", K::Boolean, &B::SetUnderline, &B::Underline),
-        DeclareProperty("FontName", K::String, &B::SetFontName, &B::FontName),
-        DeclareProperty("FontSize", K::Single, &B::SetFontSize, &B::FontSize),
-        DeclareStoredProperty("FontUnit", K::Enum8),
-        DeclareStoredProperty("MacButtonStyle", K::Enum64),
-    };
+    info.properties = TextControlProperties();
+    info.properties.insert(info.properties.end(),
+                           {
+                               DeclareProperty("Caption", K::String, &B::SetCaption, &B::Caption),
+                               DeclareProperty("Default", K::Boolean, &B::SetDefault, &B::Default),
+                               DeclareProperty("Cancel", K::Boolean, &B::SetCancel, &B::Cancel),
+                               DeclareStoredProperty("MacButtonStyle", K::Enum64),
+                           });
     return info;
 }
-
-const InitializerRegistration registration(InitStage::FrameworkClasses, "PushButton",
-                                           [] { RegisterClass(PushButton::Lookup()); });
 
 }  // namespace
 
@@ -106,7 +99,7 @@ void PushButton::SetCancel(bool isCancel) {
 
 void PushButton::RaiseAction() {
     if (action_) {
-        Dispatch([this] { action_(*this); });
+        Dispatch([this, handler = action_] { handler(*this); });
     }
 }
 

@@ -26,9 +26,6 @@ ClassInfo MakeRectControlClass() {
     return info;
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "RectControl",
-                                           [] { RegisterClass(RectControl::Lookup()); });
-
 }  // namespace
 
 std::vector<PropertyInfo> RectControlProperties() {

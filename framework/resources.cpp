@@ -11,9 +11,6 @@ namespace fw {
 
 namespace {
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "FolderItem",
-                                           [] { RegisterClass(FolderItem::Lookup()); });
-
 std::filesystem::path& ResourcesOverride() {
     static std::filesystem::path folder;
     return folder;
@@ -28,11 +25,6 @@ void SetApplicationBundleResourcesForTesting(std::filesystem::path folder) {
 const ClassInfo& FolderItem::Lookup() {
     static const ClassInfo info{"FolderItem", &ObjectClass(), {}, {}, {}};
     return info;
-}
-
-bool FolderItem::Exists() const {
-    std::error_code error;
-    return std::filesystem::exists(path_, error);
 }
 
 std::shared_ptr<FolderItem> FolderItem::Child(std::string_view name, bool followAlias) const {

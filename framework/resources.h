@@ -13,21 +13,20 @@ class Sound;
 
 // A file or folder on disk.
 class FolderItem : public Object {
-public:
+  public:
     static const ClassInfo& Lookup();
     const ClassInfo& Class() const override { return Lookup(); }
 
     explicit FolderItem(std::filesystem::path path) : path_(std::move(path)) {}
 
     const std::filesystem::path& Path() const { return path_; }
-    bool Exists() const;
     // The item of that name inside this folder, or nothing when no such file or folder exists.
     // followAlias resolves symbolic links.
     std::shared_ptr<FolderItem> Child(std::string_view name, bool followAlias = true) const;
     // The file decoded as a sound, or nothing when it is missing or not a sound that can be read.
     std::shared_ptr<Sound> OpenAsSound() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

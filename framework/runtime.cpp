@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/menus.h"
+#include "framework/picture.h"
+#include "framework/resources.h"
 #include "framework/services.h"
+#include "framework/sound.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -26,6 +31,9 @@ std::vector<Initializer>& Initializers() {
     static std::vector<Initializer> list;
     return list;
 }
+
+// The application object of the toolkit, when the runtime made it.
+QApplication* ownedApplication = nullptr;
 
 // The thread that made the process's static objects is the main thread; it runs the event loop.
 const std::thread::id mainThread = std::this_thread::get_id();
@@ -90,7 +98,7 @@ void RuntimeInit() {
         static int argc = 1;
         static char name[] = "brenquill";
         static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);  // lives until the process ends
+        ownedApplication = new QApplication(argc, argv);
     }
     // Closing windows never ends the program behind the framework's back; the framework decides.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -106,13 +114,25 @@ void RuntimePerformInitializers() {
     }
 }
 
+// The framework's own classes, listed here rather than registered from their source files, so
+// that no class can go missing because the linker left its file out.
 void RuntimeInitExternalClasses() {
-    for (const Initializer& init : Initializers()) {
-        if (init.stage == InitStage::FrameworkClasses) {
-            init.run();
-        }
+    for (const ClassInfo* cls :
+         {&Application::Lookup(), &Window::Lookup(), &Control::Lookup(), &RectControl::Lookup(),
+          &Label::Lookup(), &TextEdit::Lookup(), &TextField::Lookup(), &PushButton::Lookup(),
+          &Canvas::Lookup(), &MenuItem::Lookup(), &MenuBar::Lookup(), &QuitMenuItem::Lookup(),
+          &ApplicationMenuItem::Lookup(), &Picture::Lookup(), &FolderItem::Lookup(),
+          &Sound::Lookup()}) {
+        RegisterClass(*cls);
     }
 }
+
+namespace {
+
+const InitializerRegistration builtInClasses(InitStage::FrameworkClasses, "framework",
+                                             &RuntimeInitExternalClasses);
+
+}  // namespace
 
 void InitPluginEntrypoints() {}
 
@@ -135,6 +155,10 @@ void RuntimePerformFinalizers() {
 }
 
 int RuntimeExit() {
+    // The toolkit's own ending runs too: on X11 it hands what the user copied to the clipboard
+    // manager, so that it outlives the program.
+    delete ownedApplication;
+    ownedApplication = nullptr;
     return State().exitStatus;
 }
 
@@ -162,6 +186,13 @@ std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), vo
 
 void RegisterClass(const ClassInfo& info) {
     State().classes.insert_or_assign(info.fullName, &info);
+}
+
+std::unique_ptr<Object> RuntimeNewObject(const ClassInfo& cls) {
+    if (!cls.factory) {
+        throw NilObjectException("The runtime cannot make an object of class " + cls.fullName);
+    }
+    return cls.factory();
 }
 
 const ClassInfo* FindClass(std::string_view fullName) {
@@ -238,7 +269,7 @@ void SetUnhandledExceptionHandler(UnhandledExceptionHandler handler) {
 }
 
 bool Dispatch(const std::function<void()>& call) {
-    ExceptionHelper helper = State().exceptionHelper;
+    ExceptionHelper helper = RuntimeExceptionHelper();
     if (helper == nullptr) {
         helper = &CallFunctionWithExceptionHandling;
     }

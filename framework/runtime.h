@@ -48,6 +48,16 @@ std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), vo
 
 // --- The class registry ------------------------------------------------------------------------
 void RegisterClass(const ClassInfo& info);
+// A new, not yet constructed object of the class; NilObjectException for a class the runtime cannot
+// make.
+std::unique_ptr<Object> RuntimeNewObject(const ClassInfo& cls);
+template <class T>
+std::unique_ptr<T> RuntimeNewObjectOf(const ClassInfo& cls) {
+    std::unique_ptr<Object> object = RuntimeNewObject(cls);
+    T& typed = RuntimeCheckCast<T>(*object);
+    object.release();
+    return std::unique_ptr<T>(&typed);
+}
 const ClassInfo* FindClass(std::string_view fullName);
 bool RuntimeIsEventHandled(const Object& object, std::string_view className, std::string_view event,
                            bool flag);

@@ -7,13 +7,6 @@
 
 namespace fw {
 
-namespace {
-
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Sound",
-                                           [] { RegisterClass(Sound::Lookup()); });
-
-}  // namespace
-
 const ClassInfo& Sound::Lookup() {
     static const ClassInfo info{"Sound", &ObjectClass(), {}, {}, {}};
     return info;

@@ -10,19 +10,19 @@ struct PcmSound;
 
 // A sound held in memory, decoded in full when it was opened.
 class Sound : public Object {
-public:
+  public:
     static const ClassInfo& Lookup();
     const ClassInfo& Class() const override { return Lookup(); }
 
     explicit Sound(std::shared_ptr<const PcmSound> samples);
 
-    // Starts playing from the beginning, also when it is still playing, and returns at once. Without
-    // an audio device nothing is heard and nothing is reported.
+    // Starts playing from the beginning, also when it is still playing, and returns at once.
+    // Without an audio device nothing is heard and nothing is reported.
     void Play();
 
     const std::shared_ptr<const PcmSound>& Samples() const { return samples_; }
 
-private:
+  private:
     std::shared_ptr<const PcmSound> samples_;
 };
 

@@ -36,35 +36,41 @@ ClassInfo MakeLabelClass() {
     using K = ValueKind;
     ClassInfo info{
         "Label", &RectControl::Lookup(), {}, {}, [] { return std::make_unique<Label>(); }};
-    info.properties = {
-        DeclareProperty("Text", K::String, &Label::SetText, &Label::Text),
-        DeclareProperty("TextAlignment", K::Enum64, &Label::SetTextAlignment,
-                        &Label::TextAlignment),
-        DeclareProperty("MultiLine", K::Boolean, &Label::SetMultiLine, &Label::MultiLine),
-        DeclareProperty("Selectable", K::Boolean, &Label::SetSelectable, &Label::Selectable),
-        DeclareProperty("TextColor", K::Color, &Label::SetTextColor, &Label::TextColor),
-        DeclareProperty("Bold", K::Boolean, &Label::SetBold, &Label::Bold),
-        DeclareProperty("Italic", K::Boolean, &Label::SetItalic, &Label::Italic),
-        DeclareProperty("Underline", K::Boolean, &Label::SetUnderline, &Label::Underline),
-        DeclareProperty("FontName", K::String, &Label::SetFontName, &Label::FontName),
-        DeclareProperty("FontSize", K::Single, &Label::SetFontSize, &Label::FontSize),
-        DeclareStoredProperty("FontUnit", K::Enum8),
-        DeclareStoredProperty("DataSource", K::String),
-        DeclareStoredProperty("DataField", K::String),
-    };
+    info.properties = TextControlProperties();
+    info.properties.insert(
+        info.properties.end(),
+        {
+            DeclareProperty("Text", K::String, &Label::SetText, &Label::Text),
+            DeclareProperty("TextAlignment", K::Enum64, &Label::SetTextAlignment,
+                            &Label::TextAlignment),
+            DeclareProperty("MultiLine", K::Boolean, &Label::SetMultiLine, &Label::MultiLine),
+            DeclareProperty("Selectable", K::Boolean, &Label::SetSelectable, &Label::Selectable),
+            DeclareProperty("TextColor", K::Color, &Label::SetTextColor, &Label::TextColor),
+            DeclareStoredProperty("DataSource", K::String),
+            DeclareStoredProperty("DataField", K::String),
+        });
     return info;
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Label",
-                                           [] { RegisterClass(Label::Lookup()); });
-
 }  // namespace
+
+std::vector<PropertyInfo> TextControlProperties() {
+    using K = ValueKind;
+    using T = TextControl;
+    return {
+        DeclareProperty("Bold", K::Boolean, &T::SetBold, &T::Bold),
+        DeclareProperty("Italic", K::Boolean, &T::SetItalic, &T::Italic),
+        DeclareProperty("Underline", K::Boolean, &T::SetUnderline, &T::Underline),
+        DeclareProperty("FontName", K::String, &T::SetFontName, &T::FontName),
+        DeclareProperty("FontSize", K::Single, &T::SetFontSize, &T::FontSize),
+        DeclareStoredProperty("FontUnit", K::Enum8),
+    };
+}
 
 // ---- TextControl --------------------------------------------------------------------------------
 
 void TextControl::ApplyFont() {
-    impl().ApplyFont(FontSpec{font_.name, static_cast<float>(font_.size), font_.bold, font_.italic,
-                              font_.underline});
+    impl().ApplyFont(font_);
 }
 
 void TextControl::SetFontName(std::string_view name) {
@@ -157,7 +163,7 @@ void Label::ApplyTextColor() {
 bool Label::RaiseMouseDown(std::int64_t x, std::int64_t y) {
     bool consumed = false;
     if (mouseDown_) {
-        Dispatch([&] { consumed = mouseDown_(*this, x, y); });
+        Dispatch([&, handler = mouseDown_] { consumed = handler(*this, x, y); });
     }
     return consumed;
 }

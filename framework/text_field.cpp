@@ -31,30 +31,22 @@ QLineEdit* FieldOf(const TextField& field) {
     return static_cast<QLineEdit*>(field.impl().widget.data());
 }
 
+// What every editable text control declares; the one-line field adds its own below.
 ClassInfo MakeTextEditClass() {
     using K = ValueKind;
-    using T = TextField;
     ClassInfo info{"TextEdit", &RectControl::Lookup(), {}, {}, {}};
-    info.properties = {
-        DeclareProperty("Text", K::String, &T::SetText, &T::Text),
-        DeclareProperty("TextAlignment", K::Enum64, &T::SetTextAlignment, &T::TextAlignment),
-        DeclareProperty("TextColor", K::Color, &T::SetTextColor, &T::TextColor),
-        DeclareProperty("BackgroundColor", K::Color, &T::SetBackgroundColor, &T::BackgroundColor),
-        DeclareProperty("HasBorder", K::Boolean, &T::SetHasBorder, &T::HasBorder),
-        DeclareProperty("ReadOnly", K::Boolean, &T::SetReadOnly, &T::ReadOnly),
-        DeclareProperty("Bold", K::Boolean, &T::SetBold, &T::Bold),
-        DeclareProperty("Italic", K::Boolean, &T::SetItalic, &T::Italic),
-        DeclareProperty("Underline", K::Boolean, &T::SetUnderline, &T::Underline),
-        DeclareProperty("FontName", K::String, &T::SetFontName, &T::FontName),
-        DeclareProperty("FontSize", K::Single, &T::SetFontSize, &T::FontSize),
-        DeclareStoredProperty("FontUnit", K::Enum8),
-        DeclareStoredProperty("Format", K::String),
-        DeclareStoredProperty("AllowFocusRing", K::Boolean),
-        DeclareStoredProperty("AllowTabs", K::Boolean),
-        DeclareStoredProperty("AllowSpellChecking", K::Boolean),
-        DeclareStoredProperty("DataSource", K::String),
-        DeclareStoredProperty("DataField", K::String),
-    };
+    info.properties = TextControlProperties();
+    info.properties.insert(info.properties.end(),
+                           {
+                               DeclareProperty("TextColor", K::Color, &TextControl::SetTextColor,
+                                               &TextControl::TextColor),
+                               DeclareStoredProperty("Format", K::String),
+                               DeclareStoredProperty("AllowFocusRing", K::Boolean),
+                               DeclareStoredProperty("AllowTabs", K::Boolean),
+                               DeclareStoredProperty("AllowSpellChecking", K::Boolean),
+                               DeclareStoredProperty("DataSource", K::String),
+                               DeclareStoredProperty("DataField", K::String),
+                           });
     return info;
 }
 
@@ -63,6 +55,11 @@ ClassInfo MakeTextFieldClass() {
     using T = TextField;
     ClassInfo info{"TextField", &TextEdit::Lookup(), {}, {}, [] { return std::make_unique<T>(); }};
     info.properties = {
+        DeclareProperty("Text", K::String, &T::SetText, &T::Text),
+        DeclareProperty("TextAlignment", K::Enum64, &T::SetTextAlignment, &T::TextAlignment),
+        DeclareProperty("BackgroundColor", K::Color, &T::SetBackgroundColor, &T::BackgroundColor),
+        DeclareProperty("HasBorder", K::Boolean, &T::SetHasBorder, &T::HasBorder),
+        DeclareProperty("ReadOnly", K::Boolean, &T::SetReadOnly, &T::ReadOnly),
         DeclareProperty("Password", K::Boolean, &T::SetPassword, &T::Password),
         DeclareProperty("Hint", K::String, &T::SetHint, &T::Hint),
         DeclareProperty("MaximumCharactersAllowed", K::Integer, &T::SetMaximumCharactersAllowed,
@@ -71,11 +68,6 @@ ClassInfo MakeTextFieldClass() {
     };
     return info;
 }
-
-const InitializerRegistration registration(InitStage::FrameworkClasses, "TextField", [] {
-    RegisterClass(TextEdit::Lookup());
-    RegisterClass(TextField::Lookup());
-});
 
 }  // namespace
 
@@ -96,6 +88,7 @@ void TextField::CreateWidget() {
 }
 
 std::string TextField::Text() const {
+    EnterUiOperation("TextField.Text");
     return FromQString(FieldOf(*this)->text());
 }
 
@@ -166,7 +159,7 @@ void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
 bool TextField::RaiseKeyDown(const std::string& key) {
     bool consumed = false;
     if (keyDown_) {
-        Dispatch([&] { consumed = keyDown_(*this, key); });
+        Dispatch([&, handler = keyDown_] { consumed = handler(*this, key); });
     }
     return consumed;
 }

@@ -1,52 +1,12 @@
 #include "framework/window.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
-#include <algorithm>
-
 #include "framework/menus.h"
+#include "framework/qt/convert.h"
 #include "framework/qt/window_impl.h"
 
 namespace fw {
 
 namespace {
-
-// Windows the framework keeps; a destroyed window waits in the graveyard until the event loop is
-// back at its top, so that no handler still running on it loses its object.
-std::vector<std::unique_ptr<Window>>& LiveWindows() {
-    static std::vector<std::unique_ptr<Window>> windows;
-    return windows;
-}
-
-std::vector<std::unique_ptr<Window>>& Graveyard() {
-    static std::vector<std::unique_ptr<Window>> windows;
-    return windows;
-}
-
-// Linux and Windows have no menu bar without a window: when the user closes the last visible window
-// the program ends. On macOS it keeps running with its menu bar, as programs there do.
-constexpr bool kEndsWithLastWindow =
-#ifdef Q_OS_MACOS
-    false;
-#else
-    true;
-#endif
-
-void DestroyWindow(Window& window) {
-    auto& live = LiveWindows();
-    auto it =
-        std::find_if(live.begin(), live.end(), [&](const auto& w) { return w.get() == &window; });
-    if (it == live.end()) {
-        return;
-    }
-    window.impl().destroyed = true;
-    window.impl().frame->hide();
-    Graveyard().push_back(std::move(*it));
-    live.erase(it);
-    QMetaObject::invokeMethod(
-        qApp, [] { Graveyard().clear(); }, Qt::QueuedConnection);
-}
 
 ClassInfo MakeWindowClass() {
     using K = ValueKind;
@@ -89,109 +49,7 @@ ClassInfo MakeWindowClass() {
     return info;
 }
 
-const InitializerRegistration registration(InitStage::FrameworkClasses, "Window",
-                                           [] { RegisterClass(Window::Lookup()); });
-
 }  // namespace
-
-// ---- WindowFrame --------------------------------------------------------------------------------
-
-WindowFrame::WindowFrame(Window& owner) : owner_(&owner) {}
-
-void WindowFrame::closeEvent(QCloseEvent* event) {
-    // The framework decides what closing means; the toolkit never destroys the widget on its own.
-    event->ignore();
-    if (owner_ != nullptr) {
-        owner_->impl().OnUserClose();
-    }
-}
-
-// ---- Window::Impl -------------------------------------------------------------------------------
-
-Window::Impl::Impl(Window& w) : owner(w), frame(std::make_unique<WindowFrame>(w)) {
-    layout = new QVBoxLayout(frame.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    content = new QWidget(frame.get());
-    layout->addWidget(content);
-    ApplyFlags();
-    ApplyGeometry();
-}
-
-Window::Impl::~Impl() {
-    frame->Forget();
-    controls.clear();  // each control takes its widget with it, before the frame goes
-}
-
-void Window::Impl::ApplyGeometry() {
-    const int w = static_cast<int>(std::clamp<std::int64_t>(width, 1, 32000));
-    const int h = static_cast<int>(std::clamp<std::int64_t>(height, 1, 32000));
-    if (resizeable) {
-        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->setMinimumSize(static_cast<int>(std::clamp<std::int64_t>(minWidth, 0, 32000)),
-                                static_cast<int>(std::clamp<std::int64_t>(minHeight, 0, 32000)));
-        content->setMaximumSize(static_cast<int>(std::clamp<std::int64_t>(maxWidth, 1, 32000)),
-                                static_cast<int>(std::clamp<std::int64_t>(maxHeight, 1, 32000)));
-    } else {
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-        content->setFixedSize(w, h);
-    }
-    const int menuHeight = menuView != nullptr ? menuView->sizeHint().height() : 0;
-    frame->resize(w, h + menuHeight);
-    content->resize(w, h);
-}
-
-void Window::Impl::ApplyFlags() {
-    Qt::WindowFlags flags =
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (hasClose) {
-        flags |= Qt::WindowCloseButtonHint;
-    }
-    if (hasMinimize) {
-        flags |= Qt::WindowMinimizeButtonHint;
-    }
-    if (hasMaximize && resizeable) {
-        flags |= Qt::WindowMaximizeButtonHint;
-    }
-    const bool wasVisible = frame->isVisible();
-    frame->setWindowFlags(flags);
-    if (wasVisible) {
-        frame->show();  // changing the flags hides a shown window
-    }
-}
-
-// Puts the window, with its title bar and border, in the middle of the primary screen. The
-// decorations are known only once the window is shown; before that its content is centred.
-static void CentreOnPrimaryScreen(QWidget& frame) {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect box(QPoint(0, 0), frame.frameGeometry().size());
-        box.moveCenter(screen->availableGeometry().center());
-        frame.move(box.topLeft());
-    }
-}
-
-void Window::Impl::ShowNative() {
-    const bool first = !shownOnce;
-    shownOnce = true;
-    if (first && defaultLocation == 2) {
-        CentreOnPrimaryScreen(*frame);
-    } else if (first) {
-        frame->move(static_cast<int>(left), static_cast<int>(top));
-    }
-    frame->show();
-    if (first && defaultLocation == 2 && frame->frameGeometry().size() != frame->size()) {
-        CentreOnPrimaryScreen(*frame);
-    }
-}
-
-void Window::Impl::OnUserClose() {
-    Window& w = owner;
-    Dispatch([&w] { RaiseEvent(w, "Close"); });
-    DestroyWindow(w);
-    if (kEndsWithLastWindow && !AnyWindowVisible()) {
-        Quit(0);
-    }
-}
 
 // ---- Window -------------------------------------------------------------------------------------
 
@@ -209,20 +67,14 @@ Window::~Window() = default;
 
 void Window::Constructor() {
     EnterUiOperation("Window.Constructor");
-    impl_->constructing = true;
     RaiseEvent(*this, "CreateControls");
     RaiseEvent(*this, "Layout");
     RaiseEvent(*this, "AddMenuHandlers");
     RaiseEvent(*this, "Open");
-    impl_->constructing = false;
     impl_->constructed = true;
     if (impl_->visible && !impl_->destroyed && !RuntimeIsQuitting()) {
         impl_->ShowNative();
     }
-}
-
-bool Window::IsBeingConstructed() const {
-    return impl_->constructing;
 }
 
 bool Window::Visible() const {
@@ -249,8 +101,7 @@ std::string Window::Title() const {
 void Window::SetTitle(std::string_view title) {
     EnterUiOperation("Window.Title");
     impl_->title = title;
-    impl_->frame->setWindowTitle(
-        QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    impl_->frame->setWindowTitle(ToQString(title));
 }
 
 std::int64_t Window::Left() const {
@@ -264,7 +115,7 @@ void Window::SetLeft(std::int64_t left) {
     EnterUiOperation("Window.Left");
     impl_->left = left;
     if (impl_->shownOnce) {
-        impl_->frame->move(static_cast<int>(left), impl_->frame->y());
+        impl_->frame->move(ClampPosition(left), impl_->frame->y());
     }
 }
 
@@ -272,15 +123,17 @@ void Window::SetTop(std::int64_t top) {
     EnterUiOperation("Window.Top");
     impl_->top = top;
     if (impl_->shownOnce) {
-        impl_->frame->move(impl_->frame->x(), static_cast<int>(top));
+        impl_->frame->move(impl_->frame->x(), ClampPosition(top));
     }
 }
 
 std::int64_t Window::Width() const {
+    EnterUiOperation("Window.Width");
     return impl_->shownOnce ? impl_->content->width() : impl_->width;
 }
 
 std::int64_t Window::Height() const {
+    EnterUiOperation("Window.Height");
     return impl_->shownOnce ? impl_->content->height() : impl_->height;
 }
 
@@ -357,8 +210,7 @@ static void ApplyBackground(Window::Impl& impl) {
     if (impl.hasBackgroundColor) {
         QPalette palette = impl.content->palette();
         const Color c = impl.backgroundColor;
-        palette.setColor(QPalette::Window,
-                         QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency()));
+        palette.setColor(QPalette::Window, ToQColor(c));
         impl.content->setPalette(palette);
     }
 }
@@ -396,11 +248,10 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
 
 std::unique_ptr<Control> Window::New(const ClassInfo& controlClass) {
     EnterUiOperation("Window.New");
-    if (!controlClass.IsKindOf(Control::Lookup()) || !controlClass.factory) {
+    if (!controlClass.IsKindOf(Control::Lookup())) {
         throw IllegalCastException(controlClass.fullName + " is not a control class");
     }
-    std::unique_ptr<Object> object = controlClass.factory();
-    std::unique_ptr<Control> control(static_cast<Control*>(object.release()));
+    std::unique_ptr<Control> control = RuntimeNewObjectOf<Control>(controlClass);
     control->PlaceIn(*this);
     return control;
 }
@@ -450,7 +301,8 @@ bool Window::HasMenuHandler(std::string_view itemName) const {
 bool Window::HandleMenuCommand(std::string_view itemName) {
     for (const auto& [name, handler] : impl_->menuHandlers) {
         if (EqualsIgnoringCase(name, itemName)) {
-            return handler();
+            MenuHandler call = handler;  // the handler may bind others while it runs
+            return call();
         }
     }
     return false;
@@ -461,53 +313,6 @@ void Window::Close() {
     if (!impl_->destroyed) {
         impl_->OnUserClose();
     }
-}
-
-// ---- The framework's windows ------------------------------------------------------------------
-
-Window* GetImplicitWindow(std::string_view fullName) {
-    EnterUiOperation("GetImplicitWindow");
-    for (const auto& w : LiveWindows()) {
-        if (w->Class().fullName == fullName) {
-            return w.get();
-        }
-    }
-    return nullptr;
-}
-
-Window& ConstructWindow(std::unique_ptr<Window> window) {
-    Window& w = *window;
-    LiveWindows().push_back(std::move(window));
-    try {
-        w.Constructor();
-    } catch (...) {
-        DestroyWindow(w);
-        throw;
-    }
-    return w;
-}
-
-std::size_t WindowCount() {
-    return LiveWindows().size();
-}
-Window& WindowAt(std::size_t index) {
-    return *LiveWindows().at(index);
-}
-
-bool AnyWindowVisible() {
-    const auto& live = LiveWindows();
-    return std::any_of(live.begin(), live.end(),
-                       [](const auto& w) { return w->impl().frame->isVisible(); });
-}
-
-void DestroyAllWindows() {
-    // Newest first, so that no window outlives one it was built after.
-    auto& live = LiveWindows();
-    while (!live.empty()) {
-        live.back()->impl().destroyed = true;
-        live.pop_back();
-    }
-    Graveyard().clear();
 }
 
 }  // namespace fw

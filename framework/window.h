@@ -92,7 +92,6 @@ class Window : public Object {
 
     // Closes the window as the user does with its close button.
     void Close();
-    bool IsBeingConstructed() const;
 
     Impl& impl() const { return *impl_; }
 

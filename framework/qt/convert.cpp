@@ -1,5 +1,8 @@
 #include "framework/qt/convert.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "framework/class_info.h"
 
 namespace fw {
@@ -9,8 +12,10 @@ QFont ToQFont(const FontSpec& spec, const QFont& systemFont) {
     if (!EqualsIgnoringCase(spec.name, "System") && !spec.name.empty()) {
         font.setFamilies({ToQString(spec.name)});
     }
-    if (spec.size > 0.0f) {
-        font.setPixelSize(static_cast<int>(spec.size + 0.5f));
+    // Sizes beyond any screen's text are taken as the largest the toolkit handles well.
+    constexpr double kLargestSize = 1000.0;
+    if (std::isfinite(spec.size) && spec.size >= 0.5) {
+        font.setPixelSize(static_cast<int>(std::lround(std::min(spec.size, kLargestSize))));
     }
     font.setBold(spec.bold);
     font.setItalic(spec.italic);

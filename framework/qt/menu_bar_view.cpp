@@ -14,15 +14,12 @@
 #include <iterator>
 
 #include "framework/menus.h"
+#include "framework/qt/convert.h"
 #include "framework/qt/window_impl.h"
 
 namespace fw {
 
 namespace {
-
-QString ToQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "Cmd+Q" means Command on macOS and Control elsewhere. The toolkit already shows Ctrl as Command
 // on macOS, and it does not know the word "Cmd", so the shortcut is always written with Ctrl.

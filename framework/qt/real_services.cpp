@@ -1,28 +1,26 @@
-// The services that reach the world: a real message box and the user's browser. The audio output is
-// added by the sound sources.
+// The services that reach the world: a real message box, the user's browser and the audio device.
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
 
+#include "framework/qt/audio_device.h"
+#include "framework/qt/convert.h"
 #include "framework/services.h"
 
 namespace fw {
-
-void PlayThroughAudioDevice(const std::shared_ptr<const PcmSound>& sound);
 
 Services RealServices() {
     Services services;
     services.showMessageBox = [](const std::string& text) {
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                        QString::fromStdString(text), QMessageBox::Ok,
-                        QApplication::activeWindow());
+                        ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     };
     services.openUrl = [](const std::string& url) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+        QDesktopServices::openUrl(QUrl(ToQString(url)));
     };
     services.playSound = [](const std::shared_ptr<const PcmSound>& sound) {
         PlayThroughAudioDevice(sound);

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -53,15 +55,24 @@ struct Window::Impl {
     bool hasBackgroundColor = false;
     Color backgroundColor = Color::FromRgb(255, 255, 255);
     bool visible = true;
-    bool constructing = false;
     bool constructed = false;
     bool shownOnce = false;
+    bool closing = false;
     bool destroyed = false;
 
     std::shared_ptr<fw::MenuBar> menuBar;
     std::vector<std::pair<std::string, std::unique_ptr<Control>>> controls;
     std::vector<std::pair<std::string, MenuHandler>> menuHandlers;
 };
+
+// A window position the toolkit can take: designed coordinates are kept within +-32000.
+inline int ClampPosition(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000));
+}
+
+// Takes the window out of the framework's keeping: it is hidden and no longer found, and it is
+// deleted once the event loop that destroyed it is back in control.
+void DestroyWindow(Window& window);
 
 // Builds the toolkit view of a window's menu bar and routes its commands; nothing when none.
 QWidget* BuildMenuBarView(Window& window, const std::shared_ptr<MenuBar>& bar);

@@ -199,3 +199,34 @@ TEST_F(StartedTest, QuitAppTwiceKeepsOneHiddenCalculatorAndQuitsNothing) {
 }
 
 }  // namespace
+
+// A modal box runs an event loop of its own inside the handler that shows it.
+void RunModalLoop(const std::string&) {
+    QEventLoop box;
+    QTimer::singleShot(10, &box, &QEventLoop::quit);
+    box.exec();
+}
+
+TEST_F(StartedTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
+    services.onMessage = RunModalLoop;
+    QPointer<QWidget> frame;
+    bool aliveAfterBox = false;
+    std::string titleAfterBox;
+    QEventLoop program;
+    QTimer::singleShot(0, &program, [&] {
+        fw::Dispatch([&] {
+            WinMain& window = WinMain::Instance();
+            frame = window.impl().frame.get();
+            window.Close();
+            fw::MessageBox("Goodbye");
+            aliveAfterBox = !frame.isNull();
+            titleAfterBox = window.Title();
+        });
+        program.quit();
+    });
+    program.exec();
+    EXPECT_TRUE(aliveAfterBox);
+    EXPECT_EQ(titleAfterBox, "Brenquill Calculator");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.isNull());  // gone once the loop that closed it is back in control
+}

@@ -1,0 +1,136 @@
+// The toolkit side of a window: its frame, the content area its controls live in, and what happens
+// when the user closes it.
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "framework/qt/window_impl.h"
+
+namespace fw {
+
+namespace {
+
+// Linux and Windows have no menu bar without a window: when the user closes the last visible window
+// the program ends. On macOS it keeps running with its menu bar, as programs there do.
+constexpr bool kEndsWithLastWindow =
+#ifdef Q_OS_MACOS
+    false;
+#else
+    true;
+#endif
+
+}  // namespace
+
+// ---- WindowFrame --------------------------------------------------------------------------------
+
+WindowFrame::WindowFrame(Window& owner) : owner_(&owner) {}
+
+void WindowFrame::closeEvent(QCloseEvent* event) {
+    // The framework decides what closing means; the toolkit never destroys the widget on its own.
+    event->ignore();
+    if (owner_ != nullptr) {
+        owner_->impl().OnUserClose();
+    }
+}
+
+// ---- Window::Impl -------------------------------------------------------------------------------
+
+Window::Impl::Impl(Window& w) : owner(w), frame(std::make_unique<WindowFrame>(w)) {
+    layout = new QVBoxLayout(frame.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    content = new QWidget(frame.get());
+    layout->addWidget(content);
+    ApplyFlags();
+    ApplyGeometry();
+}
+
+Window::Impl::~Impl() {
+    // Taken apart while every member is still alive: hiding a focused frame moves the focus, which
+    // the menu bar's view follows, and the view's handlers reach back into the window.
+    frame->Forget();
+    frame->hide();
+    layout->setMenuBar(nullptr);
+    delete menuView;
+    menuView = nullptr;
+    controls.clear();  // each control takes its widget with it, before the frame goes
+    frame.reset();
+}
+
+void Window::Impl::ApplyGeometry() {
+    const int w = static_cast<int>(std::clamp<std::int64_t>(width, 1, 32000));
+    const int h = static_cast<int>(std::clamp<std::int64_t>(height, 1, 32000));
+    if (resizeable) {
+        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+        content->setMinimumSize(static_cast<int>(std::clamp<std::int64_t>(minWidth, 0, 32000)),
+                                static_cast<int>(std::clamp<std::int64_t>(minHeight, 0, 32000)));
+        content->setMaximumSize(static_cast<int>(std::clamp<std::int64_t>(maxWidth, 1, 32000)),
+                                static_cast<int>(std::clamp<std::int64_t>(maxHeight, 1, 32000)));
+    } else {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        content->setFixedSize(w, h);
+    }
+    const int menuHeight = menuView != nullptr ? menuView->sizeHint().height() : 0;
+    frame->resize(w, h + menuHeight);
+    content->resize(w, h);
+}
+
+void Window::Impl::ApplyFlags() {
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (hasClose) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    if (hasMinimize) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (hasMaximize && resizeable) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    const bool wasVisible = frame->isVisible();
+    frame->setWindowFlags(flags);
+    if (wasVisible) {
+        frame->show();  // changing the flags hides a shown window
+    }
+}
+
+// Puts the window, with its title bar and border, in the middle of the primary screen. The
+// decorations are known only once the window is shown; before that its content is centred.
+static void CentreOnPrimaryScreen(QWidget& frame) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect box(QPoint(0, 0), frame.frameGeometry().size());
+        box.moveCenter(screen->availableGeometry().center());
+        frame.move(box.topLeft());
+    }
+}
+
+void Window::Impl::ShowNative() {
+    const bool first = !shownOnce;
+    shownOnce = true;
+    if (first && defaultLocation == 2) {
+        CentreOnPrimaryScreen(*frame);
+    } else if (first) {
+        frame->move(ClampPosition(left), ClampPosition(top));
+    }
+    frame->show();
+    if (first && defaultLocation == 2 && frame->frameGeometry().size() != frame->size()) {
+        CentreOnPrimaryScreen(*frame);
+    }
+}
+
+void Window::Impl::OnUserClose() {
+    if (closing) {
+        return;  // a Close handler that closes its own window again
+    }
+    closing = true;
+    Window& w = owner;
+    Dispatch([&w] { RaiseEvent(w, "Close"); });
+    DestroyWindow(w);
+    if (kEndsWithLastWindow && !AnyWindowVisible()) {
+        Quit(0);
+    }
+}
+
+}  // namespace fw
