@@ -37,3 +37,11 @@ void CreateDesignedControl(fw::Window& window, const fw::ControlDesign& design,
         steps.attachHandlers(LookUp(window, design.name, *cls));
     }
 }
+
+void CreateDesignedControls(fw::Window& window, const std::vector<fw::ControlDesign>& designs,
+                            const std::map<std::string_view, ControlSteps>& steps) {
+    for (const fw::ControlDesign& design : designs) {
+        auto it = steps.find(design.name);
+        CreateDesignedControl(window, design, it != steps.end() ? it->second : ControlSteps{});
+    }
+}

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "framework/controls.h"
 #include "framework/layout_string.h"
 #include "framework/picture.h"
 #include "framework/window.h"
@@ -19,3 +25,37 @@ struct ControlSteps {
 
 void CreateDesignedControl(fw::Window& window, const fw::ControlDesign& design,
                            const ControlSteps& steps);
+
+// The window's controls, in the order of their designs; a control without steps of its own gets
+// only its designed properties.
+void CreateDesignedControls(fw::Window& window, const std::vector<fw::ControlDesign>& designs,
+                            const std::map<std::string_view, ControlSteps>& steps);
+
+// Handlers attached to a control's event as the window's own methods, bound to the window.
+template <class W>
+ControlSteps OnAction(W& window, void (W::*handler)(fw::PushButton&)) {
+    return {{}, [&window, handler](fw::Control& c) {
+                static_cast<fw::PushButton&>(c).OnAction(
+                    [&window, handler](fw::PushButton& b) { (window.*handler)(b); });
+            }};
+}
+
+template <class W>
+ControlSteps OnKeyDown(W& window, bool (W::*handler)(fw::TextField&, const std::string&)) {
+    return {{}, [&window, handler](fw::Control& c) {
+                static_cast<fw::TextField&>(c).OnKeyDown(
+                    [&window, handler](fw::TextField& f, const std::string& key) {
+                        return (window.*handler)(f, key);
+                    });
+            }};
+}
+
+template <class W, class C>
+ControlSteps OnMouseDown(W& window, bool (W::*handler)(C&, std::int64_t, std::int64_t)) {
+    return {{}, [&window, handler](fw::Control& c) {
+                static_cast<C&>(c).OnMouseDown(
+                    [&window, handler](C& control, std::int64_t x, std::int64_t y) {
+                        return (window.*handler)(control, x, y);
+                    });
+            }};
+}

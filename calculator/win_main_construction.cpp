@@ -1,9 +1,6 @@
 // The calculator window's construction: its menu bar, its designed layout and its seventeen
 // controls, with their handlers attached as each control is made.
 
-#include <map>
-#include <string_view>
-
 #include "app/bundle_resources.h"
 #include "app/designed_controls.h"
 #include "app/main_menu_bar.h"
@@ -20,46 +17,20 @@ void WinMain::CreateControls() {
 }
 
 void WinMain::CreateControls0() {
-    using Attach = std::function<void(fw::Control&)>;
-    auto button = [this](void (WinMain::*handler)(fw::PushButton&)) -> Attach {
-        return [this, handler](fw::Control& c) {
-            static_cast<fw::PushButton&>(c).OnAction(
-                [this, handler](fw::PushButton& b) { (this->*handler)(b); });
-        };
-    };
-    auto field = [this](bool (WinMain::*handler)(fw::TextField&, const std::string&)) -> Attach {
-        return [this, handler](fw::Control& c) {
-            static_cast<fw::TextField&>(c).OnKeyDown(
-                [this, handler](fw::TextField& f, const std::string& key) {
-                    return (this->*handler)(f, key);
-                });
-        };
-    };
-    const std::map<std::string_view, Attach> handlers = {
-        {"lbl_Copyright",
-         [this](fw::Control& c) {
-             static_cast<fw::Label&>(c).OnMouseDown(
-                 [this](fw::Label& l, std::int64_t x, std::int64_t y) {
-                     return lbl_Copyright_MouseDown(l, x, y);
-                 });
-         }},
-        {"btn_VisitWebsite", button(&WinMain::btn_VisitWebsite_Action)},
-        {"btn_quit", button(&WinMain::btn_quit_Action)},
-        {"txt_loanamount", field(&WinMain::txt_loanamount_KeyDown)},
-        {"txt_term", field(&WinMain::txt_term_KeyDown)},
-        {"txt_interest", field(&WinMain::txt_interest_KeyDown)},
-        {"btn_Calculate", button(&WinMain::btn_Calculate_Action)},
-    };
-    for (const fw::ControlDesign& design : WinMainControlDesigns()) {
-        ControlSteps steps;
-        if (design.name == "Canvas1") {
-            steps.backdrop = &loanCalc;
-        }
-        if (auto it = handlers.find(design.name); it != handlers.end()) {
-            steps.attachHandlers = it->second;
-        }
-        CreateDesignedControl(*this, design, steps);
-    }
+    ControlSteps canvas;
+    canvas.backdrop = &loanCalc;
+    CreateDesignedControls(
+        *this, WinMainControlDesigns(),
+        {
+            {"lbl_Copyright", OnMouseDown(*this, &WinMain::lbl_Copyright_MouseDown)},
+            {"btn_VisitWebsite", OnAction(*this, &WinMain::btn_VisitWebsite_Action)},
+            {"btn_quit", OnAction(*this, &WinMain::btn_quit_Action)},
+            {"txt_loanamount", OnKeyDown(*this, &WinMain::txt_loanamount_KeyDown)},
+            {"txt_term", OnKeyDown(*this, &WinMain::txt_term_KeyDown)},
+            {"txt_interest", OnKeyDown(*this, &WinMain::txt_interest_KeyDown)},
+            {"btn_Calculate", OnAction(*this, &WinMain::btn_Calculate_Action)},
+            {"Canvas1", canvas},
+        });
 }
 
 #define WINMAIN_CONTROL(Name, Type)    \

@@ -45,31 +45,16 @@ void Credits::CreateControls() {
 }
 
 void Credits::CreateControls0() {
-    auto button = [this](void (Credits::*handler)(fw::PushButton&)) {
-        return [this, handler](fw::Control& c) {
-            static_cast<fw::PushButton&>(c).OnAction(
-                [this, handler](fw::PushButton& b) { (this->*handler)(b); });
-        };
-    };
-    for (const fw::ControlDesign& design : CreditsControlDesigns()) {
-        ControlSteps steps;
-        if (design.name == "Canvas1") {
-            steps.backdrop = &QuorvaneUpdatedLogosmall;
-            steps.attachHandlers = [this](fw::Control& c) {
-                static_cast<fw::Canvas&>(c).OnMouseDown(
-                    [this](fw::Canvas& canvas, std::int64_t x, std::int64_t y) {
-                        return Canvas1_MouseDown(canvas, x, y);
-                    });
-            };
-        } else if (design.name == "btn_VisitOurWebsite") {
-            steps.attachHandlers = button(&Credits::btn_VisitOurWebsite_Action);
-        } else if (design.name == "btn_exit") {
-            steps.attachHandlers = button(&Credits::btn_exit_Action);
-        } else if (design.name == "btn_contactUs") {
-            steps.attachHandlers = button(&Credits::btn_contactUs_Action);
-        }
-        CreateDesignedControl(*this, design, steps);
-    }
+    ControlSteps logo = OnMouseDown(*this, &Credits::Canvas1_MouseDown);
+    logo.backdrop = &QuorvaneUpdatedLogosmall;
+    CreateDesignedControls(
+        *this, CreditsControlDesigns(),
+        {
+            {"Canvas1", logo},
+            {"btn_VisitOurWebsite", OnAction(*this, &Credits::btn_VisitOurWebsite_Action)},
+            {"btn_exit", OnAction(*this, &Credits::btn_exit_Action)},
+            {"btn_contactUs", OnAction(*this, &Credits::btn_contactUs_Action)},
+        });
 }
 
 fw::Label& Credits::Label1() const {
