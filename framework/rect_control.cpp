@@ -58,10 +58,10 @@ void RectControl::Impl::ApplyGeometry() {
     }
 }
 
-void RectControl::Impl::ApplyFont(const FontSpec& spec) {
+void RectControl::Impl::ApplyFont(const FontSpec& designed) {
     if (widget) {
         // The platform's interface font for this kind of widget: buttons may have their own.
-        widget->setFont(ToQFont(spec, QApplication::font(widget)));
+        widget->setFont(ToQFont(designed, QApplication::font(widget)));
     }
 }
 

@@ -26,7 +26,7 @@ struct RectControl::Impl {
 
     void ApplyGeometry();
     // Sets the widget's font from the designed font.
-    void ApplyFont(const FontSpec& spec);
+    void ApplyFont(const FontSpec& designed);
 };
 
 // Orders the window's controls for keyboard focus by their TabIndex.

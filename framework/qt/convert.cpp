@@ -7,19 +7,19 @@
 
 namespace fw {
 
-QFont ToQFont(const FontSpec& spec, const QFont& systemFont) {
+QFont ToQFont(const FontSpec& designed, const QFont& systemFont) {
     QFont font = systemFont;
-    if (!EqualsIgnoringCase(spec.name, "System") && !spec.name.empty()) {
-        font.setFamilies({ToQString(spec.name)});
+    if (!EqualsIgnoringCase(designed.name, "System") && !designed.name.empty()) {
+        font.setFamilies({ToQString(designed.name)});
     }
     // Sizes beyond any screen's text are taken as the largest the toolkit handles well.
     constexpr double kLargestSize = 1000.0;
-    if (std::isfinite(spec.size) && spec.size >= 0.5) {
-        font.setPixelSize(static_cast<int>(std::lround(std::min(spec.size, kLargestSize))));
+    if (std::isfinite(designed.size) && designed.size >= 0.5) {
+        font.setPixelSize(static_cast<int>(std::lround(std::min(designed.size, kLargestSize))));
     }
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setBold(designed.bold);
+    font.setItalic(designed.italic);
+    font.setUnderline(designed.underline);
     return font;
 }
 
