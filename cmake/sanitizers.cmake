@@ -28,11 +28,6 @@ elseif(BRENQUILL_SANITIZE)
     target_link_options(brenquill_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# The sanitizer runtime options every run of an instrumented program needs; scripts/test exports
-# the same, and a developer running ctest by hand in a sanitizer build can source
-# cmake/sanitizer-env.sh.
-set(BRENQUILL_LSAN_SUPPRESSIONS ${CMAKE_CURRENT_LIST_DIR}/lsan.supp)
-
 # Replaying every fuzz input that ever crashed, and the seeds, is a test in every build with tests.
 if(BRENQUILL_TESTS OR BRENQUILL_FUZZ)
     add_subdirectory(fuzz)

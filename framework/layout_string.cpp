@@ -36,8 +36,7 @@ const char* KindName(ValueKind kind) {
     return "String";
 }
 
-// --- Writing
-// ---------------------------------------------------------------------------------------
+// ---- Writing ------------------------------------------------------------------------------------
 
 void AppendLittleEndian(std::string& out, std::uint64_t value, int width) {
     for (int i = 0; i < width; ++i) {
@@ -90,8 +89,7 @@ void AppendValue(std::string& out, const LayoutRecord& r) {
     }
 }
 
-// --- Reading
-// ---------------------------------------------------------------------------------------
+// ---- Reading ------------------------------------------------------------------------------------
 
 // Shows bytes of a damaged layout in a message: printable ASCII as is, the rest escaped, and never
 // more than a short prefix.

@@ -20,8 +20,6 @@ class Sound : public Object {
     // Without an audio device nothing is heard and nothing is reported.
     void Play();
 
-    const std::shared_ptr<const PcmSound>& Samples() const { return samples_; }
-
   private:
     std::shared_ptr<const PcmSound> samples_;
 };

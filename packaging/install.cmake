@@ -2,7 +2,7 @@
 # lib/brenquill: the executable in bin/ with the Resources and lib folders beside it. bin/brenquill
 # is a relative symlink to it (the program resolves the link to find its Resources), and the
 # desktop entry, the software-centre metadata and the icons go where desktops look for them.
-# Needs the brenquill target and the resources directory to be defined first.
+# Needs the brenquill and brenquill_audio targets and the resources directory to be defined first.
 
 get_directory_property(brenquill_resource_files
     DIRECTORY ${PROJECT_SOURCE_DIR}/resources DEFINITION BRENQUILL_RESOURCE_FILES)
@@ -13,9 +13,7 @@ if(APPLE)
     install(TARGETS brenquill BUNDLE DESTINATION .)
     install(FILES ${brenquill_resource_files}
         DESTINATION brenquill.app/Contents/Resources)
-    if(TARGET brenquill_audio)
-        install(TARGETS brenquill_audio LIBRARY DESTINATION brenquill.app/Contents/lib)
-    endif()
+    install(TARGETS brenquill_audio LIBRARY DESTINATION brenquill.app/Contents/lib)
     return()
 endif()
 
@@ -23,9 +21,7 @@ set(brenquill_app_dir lib/brenquill)
 install(TARGETS brenquill RUNTIME DESTINATION ${brenquill_app_dir}/bin)
 install(FILES ${brenquill_resource_files} DESTINATION ${brenquill_app_dir}/Resources)
 # The audio output module, loaded from the lib folder beside bin on the first sound.
-if(TARGET brenquill_audio)
-    install(TARGETS brenquill_audio LIBRARY DESTINATION ${brenquill_app_dir}/lib)
-endif()
+install(TARGETS brenquill_audio LIBRARY DESTINATION ${brenquill_app_dir}/lib)
 
 # Made at install time so that the link stays relative and works under any prefix and DESTDIR.
 install(CODE [[

@@ -122,6 +122,10 @@ std::unique_ptr<QAudioSink> NewSink(const QAudioDevice& device, const QAudioForm
     return sink;
 }
 
+bool Failed(const QAudioSink& sink) {
+    return sink.error() == QAudio::OpenError || sink.error() == QAudio::FatalError;
+}
+
 AudioOutcome Play(const std::shared_ptr<const PcmSound>& sound) {
     if (QCoreApplication::instance() == nullptr ||
         QThread::currentThread() != QCoreApplication::instance()->thread()) {
@@ -143,8 +147,7 @@ AudioOutcome Play(const std::shared_ptr<const PcmSound>& sound) {
 
     Player& player = ThePlayer();
     if (player.sink &&
-        (player.device != device || player.format != format ||
-         player.sink->error() == QAudio::OpenError || player.sink->error() == QAudio::FatalError)) {
+        (player.device != device || player.format != format || Failed(*player.sink))) {
         player.sink.reset();
     }
     if (player.sink) {
@@ -156,8 +159,7 @@ AudioOutcome Play(const std::shared_ptr<const PcmSound>& sound) {
     }
     player.source = std::make_unique<PcmSource>(sound);
     player.sink->start(player.source.get());
-    if (player.sink->error() == QAudio::OpenError || player.sink->error() == QAudio::FatalError ||
-        player.sink->state() == QAudio::StoppedState) {
+    if (Failed(*player.sink) || player.sink->state() == QAudio::StoppedState) {
         player.sink.reset();
         player.source.reset();
         return AudioOutcome::DeviceFailed;

@@ -25,7 +25,6 @@ struct RectControl::Impl {
     bool transparent = false;
 
     void ApplyGeometry();
-    // Sets the widget's font from the designed font.
     void ApplyFont(const FontSpec& designed);
 };
 

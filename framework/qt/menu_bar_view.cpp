@@ -146,7 +146,7 @@ void Choose(QMenuBar* view, Window* owner, const std::shared_ptr<MenuItem>& item
 void UpdateEnabled(QMenuBar* view, Window* owner) {
     const bool hasField = FocusedField(view, owner) != nullptr;
     for (QAction* action : view->findChildren<QAction*>()) {
-        const std::string name = action->objectName().toStdString();
+        const std::string name = FromQString(action->objectName());
         if (action->property("fwAutoEnabled").toBool() && FindEditCommand(name) != nullptr) {
             Window* target = CommandTarget(owner, name);
             action->setEnabled(hasField || (target != nullptr && target->HasMenuHandler(name)));
