@@ -33,12 +33,7 @@ struct Row {
 // Makes the row's item, sets its properties in their fixed order and attaches it: a top-level menu
 // to the bar, an item to its menu, looked up afresh by name.
 void AddRow(fw::MenuBar& bar, std::string_view menuName, const Row& row) {
-    std::unique_ptr<fw::Object> object = row.kind.factory();
-    if (!object) {
-        throw fw::NilObjectException("No new " + row.kind.fullName + " for " +
-                                     std::string(row.name));
-    }
-    std::shared_ptr<fw::MenuItem> item(static_cast<fw::MenuItem*>(object.release()));
+    std::shared_ptr<fw::MenuItem> item = fw::RuntimeNewObjectOf<fw::MenuItem>(row.kind);
     item->Constructor();
     item->SetName(row.name);
     item->SetAutoEnabled(true);

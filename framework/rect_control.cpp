@@ -14,13 +14,6 @@ namespace fw {
 
 namespace {
 
-int ClampCoordinate(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000));
-}
-int ClampSize(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
-}
-
 ClassInfo MakeRectControlClass() {
     ClassInfo info{"RectControl", &Control::Lookup(), {}, RectControlProperties(), {}};
     return info;

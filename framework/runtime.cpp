@@ -189,10 +189,11 @@ void RegisterClass(const ClassInfo& info) {
 }
 
 std::unique_ptr<Object> RuntimeNewObject(const ClassInfo& cls) {
-    if (!cls.factory) {
+    std::unique_ptr<Object> object = cls.factory ? cls.factory() : nullptr;
+    if (!object) {
         throw NilObjectException("The runtime cannot make an object of class " + cls.fullName);
     }
-    return cls.factory();
+    return object;
 }
 
 const ClassInfo* FindClass(std::string_view fullName) {

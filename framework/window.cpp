@@ -115,7 +115,7 @@ void Window::SetLeft(std::int64_t left) {
     EnterUiOperation("Window.Left");
     impl_->left = left;
     if (impl_->shownOnce) {
-        impl_->frame->move(ClampPosition(left), impl_->frame->y());
+        impl_->frame->move(ClampCoordinate(left), impl_->frame->y());
     }
 }
 
@@ -123,7 +123,7 @@ void Window::SetTop(std::int64_t top) {
     EnterUiOperation("Window.Top");
     impl_->top = top;
     if (impl_->shownOnce) {
-        impl_->frame->move(impl_->frame->x(), ClampPosition(top));
+        impl_->frame->move(impl_->frame->x(), ClampCoordinate(top));
     }
 }
 

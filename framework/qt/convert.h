@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,14 @@ namespace fw {
 
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Designed coordinates and sizes as the toolkit takes them: whole points within +-32000.
+inline int ClampCoordinate(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000));
+}
+inline int ClampSize(std::int64_t v, std::int64_t smallest = 0) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, smallest, 32000));
 }
 
 inline std::string FromQString(const QString& text) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "framework/qt/convert.h"
 #include "framework/qt/window_impl.h"
 
 namespace fw {
@@ -60,14 +61,12 @@ Window::Impl::~Impl() {
 }
 
 void Window::Impl::ApplyGeometry() {
-    const int w = static_cast<int>(std::clamp<std::int64_t>(width, 1, 32000));
-    const int h = static_cast<int>(std::clamp<std::int64_t>(height, 1, 32000));
+    const int w = ClampSize(width, 1);
+    const int h = ClampSize(height, 1);
     if (resizeable) {
         layout->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->setMinimumSize(static_cast<int>(std::clamp<std::int64_t>(minWidth, 0, 32000)),
-                                static_cast<int>(std::clamp<std::int64_t>(minHeight, 0, 32000)));
-        content->setMaximumSize(static_cast<int>(std::clamp<std::int64_t>(maxWidth, 1, 32000)),
-                                static_cast<int>(std::clamp<std::int64_t>(maxHeight, 1, 32000)));
+        content->setMinimumSize(ClampSize(minWidth), ClampSize(minHeight));
+        content->setMaximumSize(ClampSize(maxWidth, 1), ClampSize(maxHeight, 1));
     } else {
         layout->setSizeConstraint(QLayout::SetFixedSize);
         content->setFixedSize(w, h);
@@ -112,7 +111,7 @@ void Window::Impl::ShowNative() {
     if (first && defaultLocation == 2) {
         CentreOnPrimaryScreen(*frame);
     } else if (first) {
-        frame->move(ClampPosition(left), ClampPosition(top));
+        frame->move(ClampCoordinate(left), ClampCoordinate(top));
     }
     frame->show();
     if (first && defaultLocation == 2 && frame->frameGeometry().size() != frame->size()) {

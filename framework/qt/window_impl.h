@@ -65,11 +65,6 @@ struct Window::Impl {
     std::vector<std::pair<std::string, MenuHandler>> menuHandlers;
 };
 
-// A window position the toolkit can take: designed coordinates are kept within +-32000.
-inline int ClampPosition(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, -32000, 32000));
-}
-
 // Takes the window out of the framework's keeping: it is hidden and no longer found, and it is
 // deleted once the event loop that destroyed it is back in control.
 void DestroyWindow(Window& window);

@@ -18,7 +18,7 @@ namespace {
 
 std::shared_ptr<fw::MenuItem> MakeItem(const fw::ClassInfo& kind, const char* name,
                                        const char* text, const char* shortcut = nullptr) {
-    std::shared_ptr<fw::MenuItem> item(static_cast<fw::MenuItem*>(kind.factory().release()));
+    std::shared_ptr<fw::MenuItem> item = fw::RuntimeNewObjectOf<fw::MenuItem>(kind);
     item->SetName(name);
     item->SetAutoEnabled(true);
     item->SetText(text);
