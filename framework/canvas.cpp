@@ -71,11 +71,7 @@ void Canvas::SetAllowFocus(bool allow) {
 }
 
 bool Canvas::RaiseMouseDown(std::int64_t x, std::int64_t y) {
-    bool consumed = false;
-    if (mouseDown_) {
-        Dispatch([&, handler = mouseDown_] { consumed = handler(*this, x, y); });
-    }
-    return consumed;
+    return RaiseAnswered(mouseDown_, *this, x, y);
 }
 
 }  // namespace fw

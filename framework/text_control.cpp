@@ -133,10 +133,7 @@ void Label::SetText(std::string_view text) {
 void Label::SetTextAlignment(std::int64_t alignment) {
     EnterUiOperation("Label.TextAlignment");
     alignment_ = alignment == 2 || alignment == 3 ? alignment : 1;
-    const Qt::Alignment horizontal = alignment_ == 2   ? Qt::AlignHCenter
-                                     : alignment_ == 3 ? Qt::AlignRight
-                                                       : Qt::AlignLeft;
-    LabelOf(*this)->setAlignment(horizontal | Qt::AlignTop);
+    LabelOf(*this)->setAlignment(ToQAlignment(alignment_) | Qt::AlignTop);
 }
 
 void Label::SetMultiLine(bool multiLine) {
@@ -161,11 +158,7 @@ void Label::ApplyTextColor() {
 }
 
 bool Label::RaiseMouseDown(std::int64_t x, std::int64_t y) {
-    bool consumed = false;
-    if (mouseDown_) {
-        Dispatch([&, handler = mouseDown_] { consumed = handler(*this, x, y); });
-    }
-    return consumed;
+    return RaiseAnswered(mouseDown_, *this, x, y);
 }
 
 }  // namespace fw

@@ -100,10 +100,7 @@ void TextField::SetText(std::string_view text) {
 void TextField::SetTextAlignment(std::int64_t alignment) {
     EnterUiOperation("TextField.TextAlignment");
     alignment_ = alignment;
-    const Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
-                                     : alignment == 3 ? Qt::AlignRight
-                                                      : Qt::AlignLeft;
-    FieldOf(*this)->setAlignment(horizontal | Qt::AlignVCenter);
+    FieldOf(*this)->setAlignment(ToQAlignment(alignment) | Qt::AlignVCenter);
 }
 
 void TextField::SetBackgroundColor(Color color) {
@@ -157,11 +154,7 @@ void TextField::SetMaximumCharactersAllowed(std::int64_t maximum) {
 }
 
 bool TextField::RaiseKeyDown(const std::string& key) {
-    bool consumed = false;
-    if (keyDown_) {
-        Dispatch([&, handler = keyDown_] { consumed = handler(*this, key); });
-    }
-    return consumed;
+    return RaiseAnswered(keyDown_, *this, key);
 }
 
 }  // namespace fw

@@ -276,6 +276,15 @@ Control& Window::ControlByName(std::string_view name) const {
                              std::string(name));
 }
 
+Control& Window::ControlByName(std::string_view name, const ClassInfo& expected) const {
+    Control& control = ControlByName(name);
+    if (!control.Class().IsKindOf(expected)) {
+        throw IllegalCastException("The control " + std::string(name) + " is a " +
+                                   control.Class().fullName + ", not a " + expected.fullName);
+    }
+    return control;
+}
+
 std::size_t Window::ControlCount() const {
     return impl_->controls.size();
 }

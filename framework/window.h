@@ -78,6 +78,8 @@ class Window : public Object {
     std::unique_ptr<Control> New(const ClassInfo& controlClass);
     void AddControl(std::string_view name, std::unique_ptr<Control> control);
     Control& ControlByName(std::string_view name) const;  // NilObjectException when unknown
+    // The same, checked to be of the class: IllegalCastException when it is of another.
+    Control& ControlByName(std::string_view name, const ClassInfo& expected) const;
     template <class T>
     T& ControlAs(std::string_view name) const {
         return RuntimeCheckCast<T>(ControlByName(name));

@@ -10,6 +10,7 @@
 
 #include "framework/qt/convert.h"
 #include "framework/rect_control.h"
+#include "framework/runtime.h"
 
 namespace fw {
 
@@ -27,6 +28,18 @@ struct RectControl::Impl {
     void ApplyGeometry();
     void ApplyFont(const FontSpec& designed);
 };
+
+// Raises a control event whose handler answers whether it consumed the key or click; no handler, or
+// one that failed, consumes nothing. The handler runs from a copy, so that one that replaces itself
+// does not destroy its own closure.
+template <class Handler, class... Args>
+bool RaiseAnswered(const Handler& handler, Args&... args) {
+    bool consumed = false;
+    if (handler) {
+        Dispatch([&, call = handler] { consumed = call(args...); });
+    }
+    return consumed;
+}
 
 // Orders the window's controls for keyboard focus by their TabIndex.
 void UpdateTabOrder(Window& window);

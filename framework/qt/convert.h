@@ -28,6 +28,11 @@ inline int ClampSize(std::int64_t v, std::int64_t smallest = 0) {
     return static_cast<int>(std::clamp<std::int64_t>(v, smallest, 32000));
 }
 
+// A designed text alignment: 2 centred, 3 right-aligned, anything else left.
+inline Qt::Alignment ToQAlignment(std::int64_t alignment) {
+    return alignment == 2 ? Qt::AlignHCenter : alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
+}
+
 inline std::string FromQString(const QString& text) {
     return text.toUtf8().toStdString();
 }
