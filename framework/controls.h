@@ -171,6 +171,7 @@ class PushButton : public TextControl {
     bool TakesKeyboardFocus() const override { return true; }
 
   private:
+    void WatchWindowKeys();
     std::string caption_;
     bool default_ = false;
     bool cancel_ = false;

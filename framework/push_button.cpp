@@ -76,7 +76,6 @@ void PushButton::CreateWidget() {
     button->setAutoDefault(false);
     button->setDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseAction(); });
-    new WindowKeyWatcher(*this, button);
     impl().widget = button;
 }
 
@@ -90,11 +89,23 @@ void PushButton::SetDefault(bool isDefault) {
     EnterUiOperation("PushButton.Default");
     default_ = isDefault;
     ButtonOf(*this)->setDefault(isDefault);
+    WatchWindowKeys();
 }
 
 void PushButton::SetCancel(bool isCancel) {
     EnterUiOperation("PushButton.Cancel");
     cancel_ = isCancel;
+    WatchWindowKeys();
+}
+
+// Only a default or cancel button needs to see its window's keys.
+void PushButton::WatchWindowKeys() {
+    QPushButton* button = ButtonOf(*this);
+    constexpr const char* kWatcherName = "windowKeyWatcher";
+    if ((default_ || cancel_) &&
+        button->findChild<QObject*>(kWatcherName, Qt::FindDirectChildrenOnly) == nullptr) {
+        (new WindowKeyWatcher(*this, button))->setObjectName(kWatcherName);
+    }
 }
 
 void PushButton::RaiseAction() {
