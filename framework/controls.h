@@ -15,7 +15,7 @@ class Picture;
 
 // A designed font: "System" is the platform's interface font and size 0 its default size; other
 // sizes are pixel sizes, so that one designed point is one device-independent pixel.
-struct FontSpec {
+struct DesignedFont {
     std::string name = "System";
     double size = 0.0;
     bool bold = false;
@@ -44,7 +44,7 @@ class TextControl : public RectControl {
     void ApplyFont();
 
   private:
-    FontSpec font_;
+    DesignedFont font_;
     Color textColor_{};
 };
 

@@ -51,7 +51,7 @@ void RectControl::Impl::ApplyGeometry() {
     }
 }
 
-void RectControl::Impl::ApplyFont(const FontSpec& designed) {
+void RectControl::Impl::ApplyFont(const DesignedFont& designed) {
     if (widget) {
         // The platform's interface font for this kind of widget: buttons may have their own.
         widget->setFont(ToQFont(designed, QApplication::font(widget)));

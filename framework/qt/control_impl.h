@@ -26,7 +26,7 @@ struct RectControl::Impl {
     bool transparent = false;
 
     void ApplyGeometry();
-    void ApplyFont(const FontSpec& designed);
+    void ApplyFont(const DesignedFont& designed);
 };
 
 // Raises a control event whose handler answers whether it consumed the key or click; no handler, or

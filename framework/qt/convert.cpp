@@ -7,7 +7,7 @@
 
 namespace fw {
 
-QFont ToQFont(const FontSpec& designed, const QFont& systemFont) {
+QFont ToQFont(const DesignedFont& designed, const QFont& systemFont) {
     QFont font = systemFont;
     if (!EqualsIgnoringCase(designed.name, "System") && !designed.name.empty()) {
         font.setFamilies({ToQString(designed.name)});

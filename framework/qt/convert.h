@@ -41,7 +41,7 @@ inline QColor ToQColor(Color c) {
     return QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency());
 }
 
-QFont ToQFont(const FontSpec& designed, const QFont& systemFont);
+QFont ToQFont(const DesignedFont& designed, const QFont& systemFont);
 
 // Text as a label shows it: a carriage return, alone or before a line feed, breaks the line.
 QString ToDisplayText(std::string_view text);

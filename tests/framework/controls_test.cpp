@@ -23,6 +23,7 @@
 #include "framework/qt/window_impl.h"
 #include "framework/window.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/rows.h"
 
 // Readable failures for the toolkit's values.
 static void PrintTo(const QVariant& value, std::ostream* out) {
@@ -36,11 +37,6 @@ namespace {
 using namespace fw::layout;
 using ClassGetter = const fw::ClassInfo& (*)();
 using Records = std::vector<fw::LayoutRecord>;
-
-template <class Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
 
 class ControlsTest : public ProgramTest {
   protected:

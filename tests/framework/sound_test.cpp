@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/rows.h"
+
 #include "framework/qt/audio_device.h"
 #include "framework/sound_file.h"
 
@@ -27,11 +29,6 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 const fs::path kShipped = fs::path(BRENQUILL_SOURCE_DIR) / "resources/cashregister.mp3";
-
-template <class Row>
-std::string RowName(const testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
 
 // ---- Decoding -----------------------------------------------------------------------------------
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/rows.h"
+
 #include <limits>
 #include <string>
 #include <string_view>
@@ -10,11 +12,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr const char* kMoney = "\\$###,#0.00";
-
-template <typename Row>
-std::string RowName(const testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
 
 // ---- Val and IsNumeric: one table, since the window relies on them agreeing ---------------------
 

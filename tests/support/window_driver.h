@@ -24,15 +24,11 @@
 #include "framework/qt/window_impl.h"
 #include "framework/resources.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/rows.h"
 
 namespace window_driver {
 
 inline const std::string kWebsite = "https://www.quorvane.com/freeforfun";
-
-template <class Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return info.param.name;
-}
 
 // A failing row is reported by its name, not dumped byte by byte. A test file brings this in with
 // `using window_driver::PrintTo;` inside the namespace of its rows.
