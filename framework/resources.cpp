@@ -42,6 +42,16 @@ std::shared_ptr<FolderItem> FolderItem::Child(std::string_view name, bool follow
     return std::make_shared<FolderItem>(child);
 }
 
+std::filesystem::path ApplicationBundleContents() {
+    const QString executable = QCoreApplication::applicationFilePath();
+    if (executable.isEmpty()) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::canonical(FromQString(executable), error);
+    return error ? std::filesystem::path() : exe.parent_path().parent_path();
+}
+
 std::shared_ptr<FolderItem> GetApplicationBundleResources() {
     std::error_code error;
     if (!ResourcesOverride().empty()) {
@@ -50,15 +60,11 @@ std::shared_ptr<FolderItem> GetApplicationBundleResources() {
         }
         return std::make_shared<FolderItem>(ResourcesOverride());
     }
-    const QString executable = QCoreApplication::applicationFilePath();
-    if (executable.isEmpty()) {
+    const std::filesystem::path contents = ApplicationBundleContents();
+    if (contents.empty()) {
         return nullptr;
     }
-    const std::filesystem::path exe = std::filesystem::canonical(FromQString(executable), error);
-    if (error) {
-        return nullptr;
-    }
-    const std::filesystem::path folder = exe.parent_path().parent_path() / "Resources";
+    const std::filesystem::path folder = contents / "Resources";
     if (!std::filesystem::is_directory(folder, error)) {
         return nullptr;
     }

@@ -30,6 +30,10 @@ class FolderItem : public Object {
     std::filesystem::path path_;
 };
 
+// The folder that holds the bundle's bin (or, on macOS, MacOS), Resources and lib folders: the
+// parent of the folder that holds the executable, with symbolic links followed. Empty when unknown.
+std::filesystem::path ApplicationBundleContents();
+
 // The application bundle's "Resources" folder: beside the folder that holds the executable, with
 // symbolic links followed. Nothing when there is no such folder.
 std::shared_ptr<FolderItem> GetApplicationBundleResources();

@@ -1,7 +1,7 @@
 #include "framework/qt/audio_device.h"
+#include "framework/resources.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibrary>
 
 #include <optional>
@@ -32,8 +32,7 @@ AudioModulePlay Resolve(const std::filesystem::path& module) {
 }  // namespace
 
 std::filesystem::path AudioModulePath() {
-    const QString folder = QCoreApplication::applicationDirPath();  // symbolic links resolved
-    return FromQString(QDir::cleanPath(folder + QStringLiteral("/../lib/brenquill_audio")));
+    return ApplicationBundleContents() / "lib" / "brenquill_audio";
 }
 
 AudioOutcome PlayThroughAudioModule(const std::filesystem::path& module,
