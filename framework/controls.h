@@ -129,6 +129,8 @@ class TextField : public TextEdit {
     void OnKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
     bool RaiseKeyDown(const std::string& key);
 
+    bool TakesFocusWhenOpened() const override { return true; }
+
   protected:
     void CreateWidget() override;
     void ApplyTextColor() override;
@@ -168,7 +170,9 @@ class PushButton : public TextControl {
 
   protected:
     void CreateWidget() override;
+    // Tab reaches a button, but a click leaves the focus where the user was typing.
     bool TakesKeyboardFocus() const override { return true; }
+    bool TakesClickFocus() const override { return false; }
 
   private:
     void WatchWindowKeys();

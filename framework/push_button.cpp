@@ -47,6 +47,26 @@ class WindowKeyWatcher : public QObject {
     PushButton& owner_;
 };
 
+// A focused button answers Space, as every button does, and also Return and the keypad's Enter,
+// which the toolkit leaves to dialogs' default buttons. A held key presses it once.
+class ButtonWidget : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!isReturn || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+    }
+};
+
 ClassInfo MakePushButtonClass() {
     using K = ValueKind;
     using B = PushButton;
@@ -71,7 +91,7 @@ const ClassInfo& PushButton::Lookup() {
 }
 
 void PushButton::CreateWidget() {
-    auto* button = new QPushButton(impl().parent);
+    auto* button = new ButtonWidget(impl().parent);
     // Return in a field presses no button unless one is made the default.
     button->setAutoDefault(false);
     button->setDefault(false);

@@ -202,13 +202,14 @@ void RectControl::ApplyFocusPolicy() {
     if (!impl_->widget) {
         return;
     }
-    Qt::FocusPolicy policy = Qt::NoFocus;
+    int policy = Qt::NoFocus;
     if (TakesKeyboardFocus() && impl_->tabStop) {
-        policy = Qt::StrongFocus;
-    } else if (TakesKeyboardFocus() || TakesClickFocus()) {
-        policy = Qt::ClickFocus;
+        policy |= Qt::TabFocus;
     }
-    impl_->widget->setFocusPolicy(policy);
+    if (TakesClickFocus()) {
+        policy |= Qt::ClickFocus;
+    }
+    impl_->widget->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
     if (Window* w = Owner()) {
         UpdateTabOrder(*w);
     }

@@ -47,15 +47,18 @@ class RectControl : public Control {
     bool Transparent() const;
     void SetTransparent(bool transparent);
 
+    // Whether the keyboard focus starts here when the window opens: in a control the user types
+    // into, rather than one that acts on a key.
+    virtual bool TakesFocusWhenOpened() const { return false; }
+
     Impl& impl() const { return *impl_; }
 
   protected:
     // Makes the control's widget; called once, by PlaceIn.
     virtual void CreateWidget() = 0;
-    // Whether the control takes the keyboard focus: by Tab while its TabStop is set, else by a
-    // click only.
+    // Whether Tab gives the control the keyboard focus (while its TabStop is set).
     virtual bool TakesKeyboardFocus() const { return false; }
-    // Whether a click gives the control the focus even though Tab never does.
+    // Whether a click gives the control the focus.
     virtual bool TakesClickFocus() const { return TakesKeyboardFocus(); }
     // Applies the focus rules above; subclasses call it when their own focus setting changes.
     void ApplyFocusPolicy();

@@ -100,6 +100,7 @@ void RuntimeInit() {
         static char* argv[] = {name, nullptr};
         ownedApplication = new QApplication(argc, argv);
     }
+    QGuiApplication::setApplicationDisplayName(QStringLiteral(FW_APPLICATION_NAME));
     // Closing windows never ends the program behind the framework's back; the framework decides.
     QApplication::setQuitOnLastWindowClosed(false);
 }

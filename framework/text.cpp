@@ -99,6 +99,32 @@ bool IsNumeric(std::string_view text) {
     return ReadNumber(text).has_value();
 }
 
+std::string SingleLine(std::string_view text, std::size_t* cursor) {
+    auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    std::size_t end = text.size();
+    while (end > 0 && isBreak(text[end - 1])) {
+        --end;
+    }
+    std::string line;
+    line.reserve(end);
+    std::size_t movedCursor = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        if (cursor != nullptr && i == *cursor) {
+            movedCursor = line.size();
+        }
+        if (!isBreak(text[i])) {
+            line += text[i];
+        } else if (text[i] == '\n' || text[i + 1] != '\n') {
+            // One blank for a CR LF pair, at its LF. No break ends the kept part, so i + 1 < end.
+            line += ' ';
+        }
+    }
+    if (cursor != nullptr) {
+        *cursor = *cursor >= end ? line.size() : movedCursor;
+    }
+    return line;
+}
+
 std::string Chr(int code) {
     if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
         return {};

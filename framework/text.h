@@ -3,6 +3,7 @@
 // library and of the process locale, so it behaves the same on every machine.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,12 @@ NumberSeparators UserLocaleSeparators();
 
 // Format with the separators of the user's locale.
 std::string Format(double value, std::string_view pattern);
+
+// The text as a one-line field holds it: line breaks at its end are dropped and every other one
+// becomes a blank, so that a pasted spreadsheet cell or terminal line ("250000\n") reads as the
+// number the field shows. CR LF is one break. A cursor (a byte offset into the text) is carried
+// along to the same place in the result.
+std::string SingleLine(std::string_view text, std::size_t* cursor = nullptr);
 
 // The UTF-8 text of one Unicode code point (Chr(13) is "\r"); empty for a code that is not a
 // Unicode scalar value (negative, a surrogate, or above U+10FFFF).

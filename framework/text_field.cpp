@@ -1,9 +1,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
 
 #include "framework/controls.h"
 #include "framework/qt/control_impl.h"
 #include "framework/runtime.h"
+#include "framework/text.h"
 
 namespace fw {
 
@@ -25,6 +27,24 @@ class FieldWidget : public QLineEdit {
 
   private:
     TextField& owner_;
+};
+
+// Every text that enters the field, typed, pasted, dropped or set, passes here: a line break
+// would be invisible in one line and make the text read as no number.
+class SingleLineValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override {
+        if (input.contains(QLatin1Char('\n')) || input.contains(QLatin1Char('\r'))) {
+            const std::string text = FromQString(input);
+            std::size_t cursor = FromQString(input.left(position)).size();
+            const std::string line = SingleLine(text, &cursor);
+            input = ToQString(line);
+            position = static_cast<int>(ToQString(std::string_view(line).substr(0, cursor)).size());
+        }
+        return Acceptable;
+    }
 };
 
 QLineEdit* FieldOf(const TextField& field) {
@@ -83,6 +103,7 @@ const ClassInfo& TextField::Lookup() {
 
 void TextField::CreateWidget() {
     auto* field = new FieldWidget(*this, impl().parent);
+    field->setValidator(new SingleLineValidator(field));
     impl().widget = field;
     ApplyPalette();
 }

@@ -1,5 +1,6 @@
 #include "framework/window.h"
 
+#include "framework/application.h"
 #include "framework/menus.h"
 #include "framework/qt/convert.h"
 #include "framework/qt/window_impl.h"
@@ -72,6 +73,11 @@ void Window::Constructor() {
     RaiseEvent(*this, "AddMenuHandlers");
     RaiseEvent(*this, "Open");
     impl_->constructed = true;
+    if (!impl_->menuBar && !impl_->destroyed) {
+        if (const Application* app = GetAppObject()) {
+            impl_->shortcutsView = BuildApplicationShortcuts(*this, app->MenuBar());
+        }
+    }
     if (impl_->visible && !impl_->destroyed && !RuntimeIsQuitting()) {
         impl_->ShowNative();
     }
@@ -234,6 +240,10 @@ std::shared_ptr<fw::MenuBar> Window::MenuBar() const {
 void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
     EnterUiOperation("Window.MenuBar");
     impl_->menuBar = std::move(bar);
+    if (impl_->menuBar) {  // its own bar answers the shortcuts from now on
+        delete impl_->shortcutsView;
+        impl_->shortcutsView = nullptr;
+    }
     if (impl_->menuView != nullptr) {
         impl_->layout->setMenuBar(nullptr);
         delete impl_->menuView;

@@ -210,6 +210,27 @@ void Populate(QMenuBar* view, Window* owner, const MenuBar& bar) {
 
 }  // namespace
 
+QWidget* BuildApplicationShortcuts(Window& window, const std::shared_ptr<MenuBar>& bar) {
+#ifdef Q_OS_MACOS
+    (void)window;
+    (void)bar;
+    return nullptr;
+#else
+    if (!bar) {
+        return nullptr;
+    }
+    // A bar that is never shown holds the actions; the window's frame answers their shortcuts.
+    auto* hidden = new QMenuBar(nullptr);
+    Populate(hidden, nullptr, *bar);
+    for (QAction* action : hidden->findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            window.impl().frame->addAction(action);
+        }
+    }
+    return hidden;
+#endif
+}
+
 QWidget* BuildMenuBarView(Window& window, const std::shared_ptr<MenuBar>& bar) {
     if (!bar) {
         return nullptr;

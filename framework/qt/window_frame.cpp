@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "framework/placement.h"
+#include "framework/qt/control_impl.h"
 #include "framework/qt/convert.h"
 #include "framework/qt/window_impl.h"
 
@@ -52,6 +54,8 @@ Window::Impl::~Impl() {
     // Taken apart while every member is still alive: hiding a focused frame moves the focus, which
     // the menu bar's view follows, and the view's handlers reach back into the window.
     frame->Forget();
+    delete shortcutsView;
+    shortcutsView = nullptr;
     frame->hide();
     layout->setMenuBar(nullptr);
     delete menuView;
@@ -95,14 +99,33 @@ void Window::Impl::ApplyFlags() {
     }
 }
 
-// Puts the window, with its title bar and border, in the middle of the primary screen. The
-// decorations are known only once the window is shown; before that its content is centred.
+// Puts the window, with its title bar and border, in the middle of the primary screen's free area.
+// The decorations are known only once the window is shown; before that its content is centred.
 static void CentreOnPrimaryScreen(QWidget& frame) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect box(QPoint(0, 0), frame.frameGeometry().size());
-        box.moveCenter(screen->availableGeometry().center());
-        frame.move(box.topLeft());
+        const QRect free = screen->availableGeometry();
+        const QSize outer = frame.frameGeometry().size();
+        const ScreenPoint at = CentredIn({free.x(), free.y(), free.width(), free.height()},
+                                         outer.width(), outer.height());
+        frame.move(at.x, at.y);
     }
+}
+
+// Where typing goes when the window opens: its first text field in tab order, else no control at
+// all, so that neither a click nor a key acts on a button the user did not choose.
+void Window::Impl::FocusFirstTextField() {
+    RectControl* first = nullptr;
+    for (const auto& entry : controls) {
+        auto* c = dynamic_cast<RectControl*>(entry.second.get());
+        const QWidget* widget = c != nullptr ? c->impl().widget.data() : nullptr;
+        if (widget != nullptr && c->TakesFocusWhenOpened() && c->Visible() && c->Enabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            (first == nullptr || c->TabIndex() < first->TabIndex())) {
+            first = c;
+        }
+    }
+    QWidget* target = first != nullptr ? first->impl().widget.data() : content;
+    target->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Window::Impl::ShowNative() {
@@ -114,6 +137,9 @@ void Window::Impl::ShowNative() {
         frame->move(ClampCoordinate(left), ClampCoordinate(top));
     }
     frame->show();
+    if (first) {
+        FocusFirstTextField();
+    }
     if (first && defaultLocation == 2 && frame->frameGeometry().size() != frame->size()) {
         CentreOnPrimaryScreen(*frame);
     }

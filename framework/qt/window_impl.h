@@ -38,6 +38,7 @@ struct Window::Impl {
     void ApplyGeometry();
     void ApplyFlags();
     void ShowNative();
+    void FocusFirstTextField();
     void OnUserClose();
 
     Window& owner;
@@ -45,6 +46,8 @@ struct Window::Impl {
     QVBoxLayout* layout = nullptr;
     QWidget* content = nullptr;  // controls live here, at their designed coordinates
     QWidget* menuView = nullptr;
+    // Without a menu bar of its own, the window still answers the shortcuts of the application's.
+    QWidget* shortcutsView = nullptr;
 
     std::string title;
     std::int64_t left = 0, top = 0, width = 100, height = 100;
@@ -71,5 +74,10 @@ void DestroyWindow(Window& window);
 
 // Builds the toolkit view of a window's menu bar and routes its commands; nothing when none.
 QWidget* BuildMenuBarView(Window& window, const std::shared_ptr<MenuBar>& bar);
+
+// Gives a window without a menu bar the shortcuts of the application's menu bar, routed as the
+// application's commands are: to the newest window that handles them, else to the item itself.
+// Where the system shows the application's menu bar on its own (macOS), there is nothing to do.
+QWidget* BuildApplicationShortcuts(Window& window, const std::shared_ptr<MenuBar>& bar);
 
 }  // namespace fw

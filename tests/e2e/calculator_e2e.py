@@ -16,7 +16,9 @@ import time
 from x_session import Failure, Session, reads_like, wait_for_reading
 
 TITLE = "Brenquill Calculator"
+MESSAGE_TITLE = "Brenquill"
 CONTENT_WIDTH, CONTENT_HEIGHT = 638, 570
+ENV = {"LANG": "C.UTF-8"}
 
 # Where the controls stand in the calculator's content, below its menu bar: (x, y, w, h).
 AMOUNT = (269, 162, 118, 22)
@@ -32,15 +34,15 @@ RESULTS = (28, 271, 553, 102)
 EXIT = (375, 565, 80, 20)
 
 MONEY = re.compile(r"\$[0-9][0-9,]*\.[0-9]{2}")
-MESSAGE = "All fields must only be numeric, please check and correct your entries"
+NOT_NUMERIC = "All fields must only be numeric, please check and correct your entries"
 
 # Every wait below is a bound, not a pause: the checks poll until what they expect is there.
 APPEAR = 30
 REACT = 15
 
 
-def centre(origin, box):
-    return origin[0] + box[0] + box[2] // 2, origin[1] + box[1] + box[3] // 2
+def centre(origin, box, scale=1):
+    return origin[0] + (box[0] + box[2] // 2) * scale, origin[1] + (box[1] + box[3] // 2) * scale
 
 
 def on_screen(origin, box):
@@ -54,26 +56,22 @@ def field_inside(origin, box):
 
 
 class Calculator:
-    """The calculator window of one run of the program."""
+    """The calculator window of one run of the program, at the scale it was started with."""
 
-    def __init__(self, session, process):
-        self.session, self.process = session, process
+    def __init__(self, session, process, scale=1):
+        self.session, self.process, self.scale = session, process, scale
         self.window = session.window_named(TITLE, APPEAR)
-        x, y, width, height = session.geometry(self.window)
-        menu_bar = height - CONTENT_HEIGHT
-        if width != CONTENT_WIDTH or not 10 <= menu_bar <= 60:
+        x, y, width, height = self.place = session.geometry(self.window)
+        menu_bar = height - CONTENT_HEIGHT * scale
+        if width != CONTENT_WIDTH * scale or not 10 * scale <= menu_bar <= 60 * scale:
             raise Failure(f"the calculator is {width}x{height}, expected {CONTENT_WIDTH} wide "
-                          f"and {CONTENT_HEIGHT} plus a menu bar high")
+                          f"and {CONTENT_HEIGHT} plus a menu bar high, times {scale}")
         self.origin = (x, y + menu_bar)
+        # No window manager runs: the new window is given the input focus as one would give it.
         session.focus(self.window)
 
     def click(self, box):
-        self.session.click(*centre(self.origin, box))
-
-    def replace_text(self, box, text):
-        self.click(box)
-        self.session.key("ctrl+a")
-        self.session.type(text)
+        self.session.click(*centre(self.origin, box, self.scale))
 
     def read_fields(self):
         shot = self.session.screenshot("fields")
@@ -85,10 +83,10 @@ class Calculator:
         return [self.session.read(shot, on_screen(self.origin, box))
                 for box in (PAYMENT_LINE, INTEREST_LINE, TOTAL_LINE)]
 
-    def expect_fields(self, expected):
+    def expect_fields(self, *expected):
         def probe():
             seen = self.read_fields()
-            return seen == expected, seen
+            return seen == list(expected), seen
         wait_for_reading(f"the fields to read {expected}", probe, APPEAR)
 
     def expect_results(self, payment, interest, total):
@@ -109,6 +107,33 @@ class Calculator:
             seen = self.session.read(shot, on_screen(self.origin, RESULTS), single_line=False)
             raise Failure(f"the result area is not empty; it reads {seen!r}")
 
+    def answer_message(self, text):
+        """Waits for a message box with the text, titled with the program's name, and presses
+        Return in it; the input focus goes back to the calculator."""
+        session = self.session
+
+        def dialog():
+            others = [w for w in session.visible_windows() if w != self.window]
+            return len(others) == 1, others
+        box = wait_for_reading("one window beside the calculator", dialog, REACT)[0]
+        if session.window_name(box) != MESSAGE_TITLE:
+            raise Failure(f"the message box is titled {session.window_name(box)!r}")
+
+        def message():
+            seen = session.read(session.screenshot("message"), session.geometry(box), False)
+            return reads_like(seen, text, ratio=0.95), seen
+        wait_for_reading(f"the message {text!r}", message, REACT)
+        session.focus(box)
+        session.key("Return")
+        wait_for_reading("the message box to close",
+                         lambda: (not session.is_visible(box), session.visible_windows()), REACT)
+        session.focus(self.window)
+
+    def expect_exit(self, how):
+        code = self.session.wait_exit(self.process, REACT)
+        if code != 0:
+            raise Failure(f"{how} ended the program with exit code {code}")
+
 
 STARTED = time.monotonic()
 
@@ -118,65 +143,60 @@ def step(text):
 
 
 def first_run(session, app):
-    step("start: the calculator shows its default inputs and no results")
-    process = session.launch([app], "brenquill-first-run.log", {"LANG": "C.UTF-8"})
-    calc = Calculator(session, process)
-    calc.expect_fields(["100000", "360", "3.75"])
+    step("start: default inputs, no results, and what is typed goes into the amount")
+    calc = Calculator(session, session.launch([app], "brenquill-first-run.log", ENV))
+    calc.expect_fields("100000", "360", "3.75")
     calc.expect_no_results()
+    session.key("ctrl+a")
+    session.type("250000")
+    session.key("Tab")
+    session.type("180")
+    session.key("Tab")
+    session.type("6.5")
+    calc.expect_fields("250000", "180", "6.5")
 
-    step("Calculate shows the worked example")
+    step("a click on Calculate shows the results and leaves the focus in the rate field")
     calc.click(CALCULATE)
-    calc.expect_results("$463.12", "$66,721.61", "$166,721.61")
-
-    step("new inputs and Return show their results")
-    calc.replace_text(AMOUNT, "250000")
-    calc.replace_text(TERM, "180")
-    calc.replace_text(RATE, "6.5")
-    calc.expect_fields(["250000", "180", "6.5"])
-    session.key("Return")
     calc.expect_results("$2,177.77", "$141,998.31", "$391,998.31")
+    session.type("9")
+    session.key("Return")
+    calc.expect_fields("250000", "180", "6.59")
+    calc.expect_results("$2,190.16", "$144,228.18", "$394,228.18")
+
+    step("a number pasted with its line break, as copied from a spreadsheet, is calculated")
+    session.set_clipboard("300000\n")
+    calc.click(AMOUNT)
+    session.key("ctrl+a", "ctrl+v")
+    calc.expect_fields("300000", "180", "6.59")
+    calc.click(CALCULATE)
+    calc.expect_results("$2,628.19", "$173,073.81", "$473,073.81")
 
     step('"abc" and Calculate bring up the message about numeric fields')
-    calc.replace_text(TERM, "abc")
+    calc.click(TERM)
+    session.key("ctrl+a")
+    session.type("abc")
     calc.click(CALCULATE)
-
-    def dialog():
-        others = [w for w in session.visible_windows() if w != calc.window]
-        return len(others) == 1, others
-    message_box = wait_for_reading("one window beside the calculator", dialog, REACT)[0]
-
-    def message():
-        shot = session.screenshot("message")
-        seen = session.read(shot, session.geometry(message_box), single_line=False)
-        return reads_like(seen, MESSAGE, ratio=0.95), seen
-    wait_for_reading(f"the message {MESSAGE!r}", message, REACT)
-
-    session.focus(message_box)
-    session.key("Return")
-    wait_for_reading("the message box to close",
-                     lambda: (not session.is_visible(message_box), session.visible_windows()),
-                     REACT)
+    calc.answer_message(NOT_NUMERIC)
 
     def refused():
         seen = calc.read_results()
         return seen[0] == "Invalid Input" and MONEY.findall(" ".join(seen[1:])) == [
-            "$141,998.31", "$391,998.31"], seen
+            "$173,073.81", "$473,073.81"], seen
     wait_for_reading("the payment line to say the input is invalid, the others unchanged",
                      refused, REACT)
 
+    step("Alt+E, Right and Return reach Help > About")
+    session.key("alt+e", "Right", "Return")
+    calc.answer_message("About App Info Here")
+
     step("Ctrl+Q ends the program with exit code 0")
-    session.focus(calc.window)
     session.key("ctrl+q")
-    code = session.wait_exit(process, REACT)
-    if code != 0:
-        raise Failure(f"Ctrl+Q ended the program with exit code {code}")
+    calc.expect_exit("Ctrl+Q")
 
 
 def second_run(session, app):
     step("second run: Quit swaps the calculator for the credits window")
-    process = session.launch([app], "brenquill-second-run.log", {"LANG": "C.UTF-8"})
-    calc = Calculator(session, process)
-    calc.expect_fields(["100000", "360", "3.75"])
+    calc = Calculator(session, session.launch([app], "brenquill-second-run.log", ENV))
     calc.click(QUIT)
     credits = session.window_named("Credits", REACT)
     wait_for_reading("the calculator to be hidden",
@@ -184,19 +204,33 @@ def second_run(session, app):
                      REACT)
 
     def thanks():
-        shot = session.screenshot("credits")
         x, y, _, _ = session.geometry(credits)
-        seen = session.read(shot, (x + 153, y + 179, 523, 60), single_line=False)
+        seen = session.read(session.screenshot("credits"), (x + 153, y + 179, 523, 60), False)
         return reads_like(seen, "Thank you for using free software from Quorvane"), seen
     wait_for_reading("the credits' thanks", thanks, REACT)
 
-    step("Exit ends the program with exit code 0")
-    x, y, _, _ = session.geometry(credits)
+    step("no button has the focus at first: Tab, Tab reach Exit, and Return presses it")
     session.focus(credits)
-    session.click(*centre((x, y), EXIT))
-    code = session.wait_exit(process, REACT)
-    if code != 0:
-        raise Failure(f"Exit ended the program with exit code {code}")
+    session.key("Tab", "Tab", "Return")
+    calc.expect_exit("Exit")
+
+
+def third_run(session, app):
+    step("third run, at twice the scale: the calculator's top left corner is on the screen")
+    calc = Calculator(session, session.launch([app], "brenquill-third-run.log",
+                                              dict(ENV, QT_SCALE_FACTOR="2")), scale=2)
+    screen = [int(v) for v in session.xdotool("getdisplaygeometry").stdout.split()]
+    x, y, width, _ = calc.place
+    if not (0 <= x < screen[0] and 0 <= y < screen[1]):
+        raise Failure(f"the calculator stands at {x},{y}, outside the {screen} screen")
+    if x != (screen[0] - width) // 2:
+        raise Failure(f"the calculator stands at x = {x}, not centred on the screen")
+
+    step("Ctrl+Q in the credits window ends the program with exit code 0")
+    calc.click(QUIT)
+    session.focus(session.window_named("Credits", REACT))
+    session.key("ctrl+q")
+    calc.expect_exit("Ctrl+Q in the credits window")
 
 
 def main():
@@ -218,8 +252,8 @@ def main():
     try:
         session.start_xvfb()
         step(f"X server on display {session.display}")
-        first_run(session, args.app)
-        second_run(session, args.app)
+        for run in (first_run, second_run, third_run):
+            run(session, args.app)
         failed = False
     except (Failure, subprocess.SubprocessError) as failure:
         print(f"FAILED: {failure}", file=sys.stderr, flush=True)

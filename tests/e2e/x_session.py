@@ -184,6 +184,22 @@ class Session:
             raise Failure(f'{len(found)} windows are titled "{title}"')
         return found[0]
 
+    def window_name(self, window):
+        return self.xdotool("getwindowname", window).stdout.strip()
+
+    def set_clipboard(self, text):
+        """Puts text on the clipboard as another program the user copied from: xclip owns it."""
+        owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"], env=self.env,
+                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL, start_new_session=True,
+                                 preexec_fn=_die_with_parent)
+        self.processes.append(owner)
+        owner.stdin.write(text.encode())
+        owner.stdin.close()
+        wait_until("the clipboard to hold the text", lambda: subprocess.run(
+            ["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
+            timeout=10).stdout == text.encode(), 10)
+
     def is_visible(self, window):
         return window in self.visible_windows()
 
