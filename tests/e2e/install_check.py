@@ -7,9 +7,8 @@ CHECK is one of:
   layout     the files are where desktops and the program expect them, the program's folder
              holding what the build's bundle holds; then the README's removal command leaves
              nothing of the program behind
-  resources  the program started through bin/brenquill finds its pictures and sound in the
-             installation (not in the build tree): traced with strace, first offscreen, then
-             used on a private X server until it has loaded all three
+  resources  the program started through bin/brenquill opens its pictures, sound and audio module
+             in the installation, never the build tree (traced offscreen, then on an X server)
   metadata   desktop-file-validate and appstreamcli validate accept the desktop entry and the
              software-centre metadata
 """
@@ -32,7 +31,7 @@ ID = "com.quorvane.Brenquill"
 ASSETS = ["QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png", "cashregister.mp3",
           "loanCalc.png", "loanCalc@2x.png"]
 ICON_SIZES = [48, 64, 128, 256]
-OPENED = re.compile(r'\bopen(?:at)?\((?:[^,]+, )?"([^"]+)", [^)]*\)\s+= \d+')
+OPENED = re.compile(r'\bopen(?:at)?\((?:[^,\n]+, )?"([^"\n]+)"')
 # What the removal leaves of a prefix that was empty: the folders that other programs share and
 # that every desktop has (the prefix's bin, lib and share, the folders of desktop entries and of
 # software-centre metadata, and the size folders of the hicolor icon theme, which every icon theme
@@ -113,66 +112,61 @@ def opened_files(trace):
 
 
 def traced(program, trace):
-    return ["strace", "-f", "-qq", "-e", "trace=open,openat", "-o", str(trace), str(program)]
+    # -z: only calls that succeeded, each written whole when it returns. Without it, a call that
+    # another thread's call overlaps is split into "<unfinished ...>" and "<... resumed>" lines.
+    return ["strace", "-f", "-qq", "-z", "-e", "trace=open,openat", "-o", str(trace), str(program)]
 
 
 # LeakSanitizer cannot work under strace, so a sanitizer build leaves leaks to the other e2e test.
-NO_LEAK_CHECK = {"ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"}
+RUN_ENV = {"LANG": "C.UTF-8", "ASAN_OPTIONS": os.getenv("ASAN_OPTIONS", "") + ":detect_leaks=0"}
 
 
 def check_resources(prefix, build, shots):
-    resources = (prefix / "lib/brenquill/Resources").resolve()
-    modules = (prefix / "lib/brenquill/lib").resolve()
-    build_bundle = (build / "Brenquill").resolve()
+    app = (prefix / "lib/brenquill").resolve()
 
-    def loaded(files, *names):
-        return any(resources / name in files for name in names)
+    def expect_opened(trace, what, *paths):
+        # Asked only once the program has shown what it does after opening them: strace writes
+        # each call out before it lets the program go on, so by then the trace holds them.
+        if not opened_files(trace) & {app / path for path in paths}:
+            raise Failure(f"the installed program did not open {what} from the installation")
 
     session = Session(shots)
     failed = True
     try:
-        # Offscreen: started through the link, the program shows its calculator, and so loads
-        # the calculator's picture from the installation.
+        # Offscreen, started through the link, the program loads the calculator's picture. Nothing
+        # on a screen shows when it has, so the trace is watched for it (or for an early end).
         trace = session.scratch / "offscreen.strace"
-        offscreen = {"QT_QPA_PLATFORM": "offscreen", "LANG": "C.UTF-8", **NO_LEAK_CHECK}
         process = session.launch(traced(prefix / "bin/brenquill", trace), "offscreen.log",
-                                 offscreen)
-        picture = ("loanCalc.png", "loanCalc@2x.png")
-        wait_until("the offscreen program to load its picture from the installation",
-                   lambda: loaded(opened_files(trace), *picture) or process.poll() is not None,
-                   30)
+                                 {**RUN_ENV, "QT_QPA_PLATFORM": "offscreen"})
+        picture = {app / "Resources/loanCalc.png", app / "Resources/loanCalc@2x.png"}
+        wait_until("the offscreen program to start and load its picture",
+                   lambda: opened_files(trace) & picture or process.poll() is not None, 30)
         if process.poll() is not None:
             raise Failure(f"the offscreen program ended early with code {process.returncode}")
-        print("-- offscreen: the picture came from the installation")
         session.stop(process)
 
-        # On screen: the sound is first needed by a calculation and the logo by the credits.
+        # On screen: a calculation opens the sound and the audio module before its results are
+        # drawn, and the credits open the logo before their window is mapped.
         session.start_xvfb()
         trace = session.scratch / "on-screen.strace"
-        process = session.launch(traced(prefix / "bin/brenquill", trace), "on-screen.log",
-                                 {"LANG": "C.UTF-8", **NO_LEAK_CHECK})
+        process = session.launch(traced(prefix / "bin/brenquill", trace), "on-screen.log", RUN_ENV)
         calc = Calculator(session, process)
         calc.click(CALCULATE)
         calc.expect_results("$463.12", "$66,721.61", "$166,721.61")
-        wait_until("the sound to be loaded from the installation",
-                   lambda: loaded(opened_files(trace), "cashregister.mp3"), 15)
-        if modules.is_dir():
-            wait_until("the audio module to be loaded from the installation",
-                       lambda: any(modules in f.parents for f in opened_files(trace)), 15)
+        expect_opened(trace, "the sound", "Resources/cashregister.mp3")
+        expect_opened(trace, "the audio module", *(f"lib/{m.name}" for m in app.glob("lib/*")))
         calc.click(QUIT)
         credits = session.window_named("Credits", 15)
-        logo = ("QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png")
-        wait_until("the logo to be loaded from the installation",
-                   lambda: loaded(opened_files(trace), *logo), 15)
-        x, y, _, _ = session.geometry(credits)
+        expect_opened(trace, "the logo", "Resources/QuorvaneUpdatedLogosmall.png",
+                      "Resources/QuorvaneUpdatedLogosmall@2x.png")
         session.focus(credits)
-        session.click(*centre((x, y), EXIT))
+        session.click(*centre(session.geometry(credits)[:2], EXIT))
         if session.wait_exit(process, 15) != 0:
             raise Failure(f"the installed program ended with code {process.returncode}")
-        print("-- on screen: the sound and the logo came from the installation")
+        print("-- the picture, the sound, the audio module and the logo came from the installation")
 
         files = opened_files(trace) | opened_files(session.scratch / "offscreen.strace")
-        strays = sorted(str(f) for f in files if build_bundle in f.parents)
+        strays = sorted(str(f) for f in files if build.resolve() / "Brenquill" in f.parents)
         if strays:
             raise Failure(f"the installed program opened files of the build tree: {strays}")
         failed = False
