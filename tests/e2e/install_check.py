@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
 """Installs Brenquill into a temporary prefix and checks the installation.
 
-    install_check.py [--cmake <cmake>] --build <build dir> --source <source dir>
-                     --shots <folder> CHECK
+    install_check.py [--cmake <cmake>] --build <dir> --source <dir> --shots <folder> CHECK
 
 CHECK is one of:
   layout     the files are where desktops and the program expect them, the program's folder
-             holding what the build's bundle holds
-  resources  the program started through bin/brenquill finds its pictures and sound in the
-             installation (not in the build tree): traced with strace, first offscreen, then
-             used on a private X server until it has loaded all three
+             holding what the build's bundle holds; then the README's removal command leaves
+             nothing of the program behind
+  resources  the program started through bin/brenquill opens its pictures, sound and audio module
+             in the installation, never the build tree (traced offscreen, then on an X server)
   metadata   desktop-file-validate and appstreamcli validate accept the desktop entry and the
              software-centre metadata
 """
@@ -32,7 +31,15 @@ ID = "com.quorvane.Brenquill"
 ASSETS = ["QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png", "cashregister.mp3",
           "loanCalc.png", "loanCalc@2x.png"]
 ICON_SIZES = [48, 64, 128, 256]
-OPENED = re.compile(r'\bopen(?:at)?\((?:[^,]+, )?"([^"]+)", [^)]*\)\s+= \d+')
+OPENED = re.compile(r'\bopen(?:at)?\((?:[^,\n]+, )?"([^"\n]+)"')
+# What the removal leaves of a prefix that was empty: the folders that other programs share and
+# that every desktop has (the prefix's bin, lib and share, the folders of desktop entries and of
+# software-centre metadata, and the size folders of the hicolor icon theme, which every icon theme
+# falls back on). Nothing else: no file, and nothing named after Brenquill.
+SHARED_FOLDERS = sorted(f"{folder}/" for folder in [
+    "bin", "lib", "share", "share/applications", "share/metainfo", "share/icons",
+    "share/icons/hicolor", *(f"share/icons/hicolor/{s}x{s}{apps}" for s in ICON_SIZES
+                             for apps in ("", "/apps"))])
 
 
 def install(cmake, build, prefix):
@@ -43,13 +50,6 @@ def install(cmake, build, prefix):
         raise Failure(f"cmake --install failed:\n{done.stdout}{done.stderr}")
     if not any(prefix.iterdir()):
         raise Failure("cmake --install installed nothing: packaging/install.cmake is not included")
-
-
-def png_size(path):
-    header = path.read_bytes()[:24]
-    if header[:8] != b"\x89PNG\r\n\x1a\n":
-        raise Failure(f"{path} is not a PNG file")
-    return struct.unpack(">II", header[16:24])
 
 
 def files_under(folder):
@@ -64,37 +64,40 @@ def check_layout(prefix, build, source):
     bundle = files_under(build / "Brenquill")
     if files_under(app) != bundle:
         raise Failure(f"lib/brenquill holds {files_under(app)}, the build's bundle {bundle}")
-
-    found = sorted(p.name for p in (app / "Resources").iterdir())
-    if found != sorted(ASSETS):
-        raise Failure(f"lib/brenquill/Resources holds {found}, expected {sorted(ASSETS)}")
     for name in ASSETS:
-        if (app / "Resources" / name).read_bytes() != (source / "resources" / name).read_bytes():
-            raise Failure(f"the installed {name} differs from the source's")
-
+        asset = app / "Resources" / name
+        if not asset.is_file() or asset.read_bytes() != (source / "resources" / name).read_bytes():
+            raise Failure(f"lib/brenquill/Resources/{name} is missing or differs from the source's")
     link = prefix / "bin/brenquill"
     if not link.is_symlink() or os.readlink(link) != "../lib/brenquill/bin/brenquill":
         raise Failure("bin/brenquill is not the relative link ../lib/brenquill/bin/brenquill")
-    if link.resolve() != (app / "bin/brenquill").resolve():
-        raise Failure("bin/brenquill does not lead to the installed program")
 
     for path in (f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml"):
         if not (prefix / path).is_file():
             raise Failure(f"{path} is missing")
     for size in ICON_SIZES:
-        icon = prefix / f"share/icons/hicolor/{size}x{size}/apps/{ID}.png"
-        if not icon.is_file():
-            raise Failure(f"{icon.relative_to(prefix)} is missing")
-        if png_size(icon) != (size, size):
-            raise Failure(f"{icon.relative_to(prefix)} is {png_size(icon)}, expected {size}x{size}")
+        icon = f"share/icons/hicolor/{size}x{size}/apps/{ID}.png"
+        png = (prefix / icon).read_bytes()[:24] if (prefix / icon).is_file() else b""
+        if png[:8] != b"\x89PNG\r\n\x1a\n" or struct.unpack(">II", png[16:24]) != (size, size):
+            raise Failure(f"{icon} is missing or not a {size}x{size} PNG picture")
+
+
+def check_removal(cmake, prefix, build, source):
+    """The removal command the README gives, run on the installation just made."""
+    done = subprocess.run([cmake, "-D", f"MANIFEST={build / 'install_manifest.txt'}",
+                           "-P", str(source / "packaging/uninstall.cmake")],
+                          capture_output=True, text=True, timeout=60)
+    if done.returncode != 0:
+        raise Failure(f"packaging/uninstall.cmake failed:\n{done.stdout}{done.stderr}")
+    left = sorted(str(p.relative_to(prefix)) + "/" * p.is_dir() for p in prefix.rglob("*"))
+    if left != SHARED_FOLDERS:
+        raise Failure(f"after the removal the prefix holds {left}, expected {SHARED_FOLDERS}")
 
 
 def check_metadata(prefix):
-    checks = [
-        ["desktop-file-validate", str(prefix / f"share/applications/{ID}.desktop")],
-        ["appstreamcli", "validate", "--no-net", str(prefix / f"share/metainfo/{ID}.metainfo.xml")],
-    ]
-    for command in checks:
+    for command in (["desktop-file-validate", str(prefix / f"share/applications/{ID}.desktop")],
+                    ["appstreamcli", "validate", "--no-net",
+                     str(prefix / f"share/metainfo/{ID}.metainfo.xml")]):
         done = subprocess.run(command, capture_output=True, text=True, timeout=60)
         # desktop-file-validate exits 0 on mere hints, so any word from it is taken as a fault.
         quiet = command[0] != "desktop-file-validate" or not done.stdout.strip()
@@ -109,66 +112,61 @@ def opened_files(trace):
 
 
 def traced(program, trace):
-    return ["strace", "-f", "-qq", "-e", "trace=open,openat", "-o", str(trace), str(program)]
+    # -z: only calls that succeeded, each written whole when it returns. Without it, a call that
+    # another thread's call overlaps is split into "<unfinished ...>" and "<... resumed>" lines.
+    return ["strace", "-f", "-qq", "-z", "-e", "trace=open,openat", "-o", str(trace), str(program)]
 
 
 # LeakSanitizer cannot work under strace, so a sanitizer build leaves leaks to the other e2e test.
-NO_LEAK_CHECK = {"ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"}
+RUN_ENV = {"LANG": "C.UTF-8", "ASAN_OPTIONS": os.getenv("ASAN_OPTIONS", "") + ":detect_leaks=0"}
 
 
 def check_resources(prefix, build, shots):
-    resources = (prefix / "lib/brenquill/Resources").resolve()
-    modules = (prefix / "lib/brenquill/lib").resolve()
-    build_bundle = (build / "Brenquill").resolve()
+    app = (prefix / "lib/brenquill").resolve()
 
-    def loaded(files, *names):
-        return any(resources / name in files for name in names)
+    def expect_opened(trace, what, *paths):
+        # Asked only once the program has shown what it does after opening them: strace writes
+        # each call out before it lets the program go on, so by then the trace holds them.
+        if not opened_files(trace) & {app / path for path in paths}:
+            raise Failure(f"the installed program did not open {what} from the installation")
 
     session = Session(shots)
     failed = True
     try:
-        # Offscreen: started through the link, the program shows its calculator, and so loads
-        # the calculator's picture from the installation.
+        # Offscreen, started through the link, the program loads the calculator's picture. Nothing
+        # on a screen shows when it has, so the trace is watched for it (or for an early end).
         trace = session.scratch / "offscreen.strace"
-        offscreen = {"QT_QPA_PLATFORM": "offscreen", "LANG": "C.UTF-8", **NO_LEAK_CHECK}
         process = session.launch(traced(prefix / "bin/brenquill", trace), "offscreen.log",
-                                 offscreen)
-        picture = ("loanCalc.png", "loanCalc@2x.png")
-        wait_until("the offscreen program to load its picture from the installation",
-                   lambda: loaded(opened_files(trace), *picture) or process.poll() is not None,
-                   30)
+                                 {**RUN_ENV, "QT_QPA_PLATFORM": "offscreen"})
+        picture = {app / "Resources/loanCalc.png", app / "Resources/loanCalc@2x.png"}
+        wait_until("the offscreen program to start and load its picture",
+                   lambda: opened_files(trace) & picture or process.poll() is not None, 30)
         if process.poll() is not None:
             raise Failure(f"the offscreen program ended early with code {process.returncode}")
-        print("-- offscreen: the picture came from the installation")
         session.stop(process)
 
-        # On screen: the sound is first needed by a calculation and the logo by the credits.
+        # On screen: a calculation opens the sound and the audio module before its results are
+        # drawn, and the credits open the logo before their window is mapped.
         session.start_xvfb()
         trace = session.scratch / "on-screen.strace"
-        process = session.launch(traced(prefix / "bin/brenquill", trace), "on-screen.log",
-                                 {"LANG": "C.UTF-8", **NO_LEAK_CHECK})
+        process = session.launch(traced(prefix / "bin/brenquill", trace), "on-screen.log", RUN_ENV)
         calc = Calculator(session, process)
         calc.click(CALCULATE)
         calc.expect_results("$463.12", "$66,721.61", "$166,721.61")
-        wait_until("the sound to be loaded from the installation",
-                   lambda: loaded(opened_files(trace), "cashregister.mp3"), 15)
-        if modules.is_dir():
-            wait_until("the audio module to be loaded from the installation",
-                       lambda: any(modules in f.parents for f in opened_files(trace)), 15)
+        expect_opened(trace, "the sound", "Resources/cashregister.mp3")
+        expect_opened(trace, "the audio module", *(f"lib/{m.name}" for m in app.glob("lib/*")))
         calc.click(QUIT)
         credits = session.window_named("Credits", 15)
-        logo = ("QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png")
-        wait_until("the logo to be loaded from the installation",
-                   lambda: loaded(opened_files(trace), *logo), 15)
-        x, y, _, _ = session.geometry(credits)
+        expect_opened(trace, "the logo", "Resources/QuorvaneUpdatedLogosmall.png",
+                      "Resources/QuorvaneUpdatedLogosmall@2x.png")
         session.focus(credits)
-        session.click(*centre((x, y), EXIT))
+        session.click(*centre(session.geometry(credits)[:2], EXIT))
         if session.wait_exit(process, 15) != 0:
             raise Failure(f"the installed program ended with code {process.returncode}")
-        print("-- on screen: the sound and the logo came from the installation")
+        print("-- the picture, the sound, the audio module and the logo came from the installation")
 
         files = opened_files(trace) | opened_files(session.scratch / "offscreen.strace")
-        strays = sorted(str(f) for f in files if build_bundle in f.parents)
+        strays = sorted(str(f) for f in files if build.resolve() / "Brenquill" in f.parents)
         if strays:
             raise Failure(f"the installed program opened files of the build tree: {strays}")
         failed = False
@@ -182,9 +180,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build", type=Path, required=True)
-    parser.add_argument("--source", type=Path, required=True)
-    parser.add_argument("--shots", type=Path, required=True)
+    for option in ("--build", "--source", "--shots"):
+        parser.add_argument(option, type=Path, required=True)
     parser.add_argument("check", choices=["layout", "resources", "metadata"])
     args = parser.parse_args()
 
@@ -194,11 +191,12 @@ def main():
     signal.signal(signal.SIGALRM, stop)
     signal.alarm(110)
 
-    prefix = Path(tempfile.mkdtemp(prefix="brenquill-install-"))
+    prefix = Path(tempfile.mkdtemp(prefix="brenquill install "))  # a space, as in many homes
     try:
         install(args.cmake, args.build, prefix)
         if args.check == "layout":
             check_layout(prefix, args.build, args.source)
+            check_removal(args.cmake, prefix, args.build, args.source)
         elif args.check == "metadata":
             check_metadata(prefix)
         else:
