@@ -37,8 +37,8 @@ MONEY = re.compile(r"\$[0-9][0-9,]*\.[0-9]{2}")
 NOT_NUMERIC = "All fields must only be numeric, please check and correct your entries"
 
 # Every wait below is a bound, not a pause: the checks poll until what they expect is there.
-APPEAR = 30
-REACT = 15
+APPEAR = 60
+REACT = 30
 
 
 def centre(origin, box, scale=1):
@@ -133,6 +133,10 @@ class Calculator:
         code = self.session.wait_exit(self.process, REACT)
         if code != 0:
             raise Failure(f"{how} ended the program with exit code {code}")
+        # The X server takes the windows down once it sees the connection close, which a busy
+        # server may do after the next run has started and looked for its window by title.
+        wait_for_reading("the ended program's windows to go", lambda: (
+            not self.session.visible_windows(), self.session.visible_windows()), REACT)
 
 
 STARTED = time.monotonic()
@@ -245,7 +249,7 @@ def main():
     signal.signal(signal.SIGINT, stop)
     # The last resort if a tool hangs: fail, and clean up, before the test runner kills us.
     signal.signal(signal.SIGALRM, lambda *_: stop("SIGALRM (overall time limit)", None))
-    signal.alarm(110)
+    signal.alarm(280)
 
     session = Session(args.shots)
     failed = True
