@@ -1,47 +1,212 @@
-// The program's twenty-four designed layout strings, each read as its window reads it.
+// Both windows as their user finds them, read from one source: every record of every designed
+// layout, read back with the framework's reader, is compared with what its widget shows. Only what
+// the program changes after building (the calculator's texts when it opens, which window shows
+// once the user has left the calculator) is listed here.
 
-#include <gtest/gtest.h>
+#include <QDebug>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
 
-#include <string>
-#include <vector>
+#include <cmath>
+#include <map>
 
 #include "calculator/win_main_design.h"
 #include "credits/credits_design.h"
-#include "framework/layout_string.h"
-#include "tests/framework/layout_test_target.h"
+#include "tests/support/window_driver.h"
+
+// Readable failures for the toolkit's values.
+static void PrintTo(const QVariant& value, std::ostream* out) {
+    QString text;
+    QDebug(&text) << value;
+    *out << text.toStdString();
+}
 
 namespace {
 
-using layout_test::LayoutTarget;
+using namespace window_driver;
+using Value = fw::PropertyValue;
+using Seen = std::pair<QVariant, QVariant>;  // what the widget shows, what the design asks for
+using Probe = Seen (*)(const QWidget&, const Value&);
 
-struct Design {
-    std::string label;  // "Window.Control", or the window's name alone for its own string
-    const std::string* layout;
-};
-
-std::vector<Design> AllDesigns() {
-    std::vector<Design> all = {{"WinMain", &WinMainDesign()}};
-    for (const fw::ControlDesign& c : WinMainControlDesigns()) {
-        all.push_back({"WinMain." + std::string(c.name), &c.layout});
-    }
-    all.push_back({"Credits", &CreditsDesign()});
-    for (const fw::ControlDesign& c : CreditsControlDesigns()) {
-        all.push_back({"Credits." + std::string(c.name), &c.layout});
-    }
-    return all;
+bool B(const Value& v) {
+    return std::get<bool>(v);
+}
+int I(const Value& v) {
+    return static_cast<int>(std::get<std::int64_t>(v));
+}
+QString S(const Value& v) {
+    return QString::fromStdString(std::get<std::string>(v));
+}
+QColor C(const Value& v) {
+    const fw::Color c = std::get<fw::Color>(v);
+    return QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency());
+}
+Seen Flag(const QWidget& w, Qt::WindowType hint, const Value& v) {
+    return {bool(w.window()->windowFlags() & hint), B(v)};
 }
 
-TEST(ProgramDesigns, EachOfTheTwentyFourIsReadToItsExactLength) {
-    const std::vector<Design> all = AllDesigns();
-    ASSERT_EQ(all.size(), 24u);
-    for (const Design& d : all) {
-        SCOPED_TRACE(d.label);
-        const std::vector<fw::LayoutRecord> records =
-            fw::ReadLayout(*d.layout, LayoutTarget::Lookup());
-        EXPECT_EQ(fw::WriteLayout(records), *d.layout);
-        LayoutTarget target;
-        EXPECT_NO_THROW(fw::SetProperties(target, *d.layout));
-        EXPECT_EQ(target.applied.size(), records.size());
+// What the user sees of each record, keyed by the record's name in lower case. A record missing
+// here has nothing to show, and is compared with what the object reports instead.
+// clang-format off
+const std::map<QString, Probe> kControlProbes = {
+    {"left", [](const QWidget& w, const Value& v) { return Seen{w.x(), I(v)}; }},
+    {"top", [](const QWidget& w, const Value& v) { return Seen{w.y(), I(v)}; }},
+    {"width", [](const QWidget& w, const Value& v) { return Seen{w.width(), I(v)}; }},
+    {"height", [](const QWidget& w, const Value& v) { return Seen{w.height(), I(v)}; }},
+    {"visible", [](const QWidget& w, const Value& v) { return Seen{!w.isHidden(), B(v)}; }},
+    {"enabled", [](const QWidget& w, const Value& v) { return Seen{w.isEnabled(), B(v)}; }},
+    {"tooltip", [](const QWidget& w, const Value& v) { return Seen{w.toolTip(), S(v)}; }},
+    {"transparent", [](const QWidget& w, const Value& v) {
+         return Seen{!w.autoFillBackground(), B(v)}; }},
+    // A carriage return, alone or before a line feed, breaks a label's line.
+    {"text", [](const QWidget& w, const Value& v) {
+         return Seen{w.property("text"), S(v).replace("\r\n", "\n").replace('\r', '\n')}; }},
+    {"caption", [](const QWidget& w, const Value& v) { return Seen{w.property("text"), S(v)}; }},
+    {"textalignment", [](const QWidget& w, const Value& v) {
+         const int designed[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+         return Seen{int(w.property("alignment").value<Qt::Alignment>() & Qt::AlignHorizontal_Mask),
+                     designed[I(v)]}; }},
+    {"textcolor", [](const QWidget& w, const Value& v) {
+         return Seen{w.palette().color(w.foregroundRole()), C(v)}; }},
+    {"backgroundcolor", [](const QWidget& w, const Value& v) {
+         return Seen{w.palette().color(QPalette::Base), C(v)}; }},
+    {"multiline", [](const QWidget& w, const Value& v) { return Seen{w.property("wordWrap"), B(v)}; }},
+    {"selectable", [](const QWidget& w, const Value& v) {
+         return Seen{bool(w.property("textInteractionFlags").toInt() & Qt::TextSelectableByMouse),
+                     B(v)}; }},
+    {"bold", [](const QWidget& w, const Value& v) { return Seen{w.font().bold(), B(v)}; }},
+    {"italic", [](const QWidget& w, const Value& v) { return Seen{w.font().italic(), B(v)}; }},
+    {"underline", [](const QWidget& w, const Value& v) { return Seen{w.font().underline(), B(v)}; }},
+    // "System" and a size of 0 stand for the platform's interface font; sizes are in pixels.
+    {"fontname", [](const QWidget& w, const Value& v) {
+         return Seen{w.font().family(), S(v) == "System" ? QApplication::font(&w).family() : S(v)}; }},
+    {"fontsize", [](const QWidget& w, const Value& v) {
+         const float size = std::get<float>(v);
+         return Seen{w.font().pixelSize(),
+                     size > 0 ? int(std::lround(size)) : QApplication::font(&w).pixelSize()}; }},
+    {"hasborder", [](const QWidget& w, const Value& v) { return Seen{w.property("frame"), B(v)}; }},
+    {"password", [](const QWidget& w, const Value& v) {
+         return Seen{w.property("echoMode").toInt() == QLineEdit::Password, B(v)}; }},
+    {"readonly", [](const QWidget& w, const Value& v) { return Seen{w.property("readOnly"), B(v)}; }},
+    {"hint", [](const QWidget& w, const Value& v) { return Seen{w.property("placeholderText"), S(v)}; }},
+    {"maximumcharactersallowed", [](const QWidget& w, const Value& v) {
+         return Seen{w.property("maxLength"), I(v) > 0 ? I(v) : 32767}; }},
+    {"default", [](const QWidget& w, const Value& v) { return Seen{w.property("default"), B(v)}; }},
+    {"allowfocus", [](const QWidget& w, const Value& v) {
+         return Seen{w.focusPolicy() != Qt::NoFocus, B(v)}; }},
+};
+
+// The same for a window's own layout; the widget given is the window's content.
+const std::map<QString, Probe> kWindowProbes = {
+    {"width", [](const QWidget& w, const Value& v) { return Seen{w.width(), I(v)}; }},
+    {"height", [](const QWidget& w, const Value& v) { return Seen{w.height(), I(v)}; }},
+    {"title", [](const QWidget& w, const Value& v) { return Seen{w.window()->windowTitle(), S(v)}; }},
+    {"visible", [](const QWidget& w, const Value& v) { return Seen{w.window()->isVisible(), B(v)}; }},
+    {"resizeable", [](const QWidget& w, const Value& v) {
+         return Seen{w.minimumSize() != w.maximumSize(), B(v)}; }},
+    {"hasclosebutton", [](const QWidget& w, const Value& v) {
+         return Flag(w, Qt::WindowCloseButtonHint, v); }},
+    {"hasminimizebutton", [](const QWidget& w, const Value& v) {
+         return Flag(w, Qt::WindowMinimizeButtonHint, v); }},
+    {"hasmaximizebutton", [](const QWidget& w, const Value& v) {
+         return Flag(w, Qt::WindowMaximizeButtonHint, v); }},
+    {"hasbackgroundcolor", [](const QWidget& w, const Value& v) {
+         return Seen{w.autoFillBackground(), B(v)}; }},
+    // 2: centred on the screen, the only place the program asks for.
+    {"defaultlocation", [](const QWidget& w, const Value& v) {
+         return Seen{w.window()->frameGeometry().center(),
+                     I(v) == 2 ? QGuiApplication::primaryScreen()->availableGeometry().center()
+                               : QPoint()}; }},
+};
+
+// What the program changes after building: the calculator's Open handler fills in its texts, and
+// leaving the calculator puts the credits window in its place.
+const std::map<std::string, Value> kAfterwards = {
+    {"WinMain.Title", std::string("Brenquill Calculator")},
+    {"WinMain.lbl_Copyright.Text", std::string("Copyright \u00A9 2026 Quorvane. All rights reserved.")},
+    {"WinMain.txt_loanamount.Text", std::string("100000")},
+    {"WinMain.txt_term.Text", std::string("360")},
+    {"WinMain.txt_interest.Text", std::string("3.75")},
+    {"WinMain.Visible", false},
+    {"Credits.Visible", true},
+};
+// clang-format on
+
+void Compare(const std::string& where, const fw::Object& object, const QWidget& widget,
+             const std::map<QString, Probe>& probes, const fw::LayoutRecord& record) {
+    SCOPED_TRACE(where);
+    const auto later = kAfterwards.find(where);
+    const Value& value = later != kAfterwards.end() ? later->second : record.value;
+    const auto probe = probes.find(QString::fromStdString(record.name).toLower());
+    if (probe != probes.end()) {
+        const auto [shown, designed] = probe->second(widget, value);
+        EXPECT_EQ(shown, designed);
+    } else if (record.name != "Name") {
+        EXPECT_EQ(object.Class().FindProperty(record.name)->get(object), value);
+    }
+}
+
+void CompareWindow(const fw::Window& window, const std::string& name, const std::string& design,
+                   const std::vector<fw::ControlDesign>& controls) {
+    for (const fw::LayoutRecord& r : fw::ReadLayout(design, window.Class())) {
+        Compare(name + "." + r.name, window, *window.impl().content, kWindowProbes, r);
+    }
+    ASSERT_EQ(window.ControlCount(), controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const auto& control = static_cast<const fw::RectControl&>(window.ControlAt(i));
+        const std::string where = name + "." + std::string(controls[i].name);
+        EXPECT_EQ(control.Name(), controls[i].name) << where;
+        EXPECT_EQ(control.Class().fullName, controls[i].className) << where;
+        for (const fw::LayoutRecord& r : fw::ReadLayout(controls[i].layout, control.Class())) {
+            Compare(where + "." + r.name, control, *WidgetOf(control), kControlProbes, r);
+        }
+    }
+}
+
+using DesignTest = LaunchedTest;
+
+TEST_F(DesignTest, EveryDesignedRecordShowsOnScreen) {
+    Leave();
+    CompareWindow(WinMain::Instance(), "WinMain", WinMainDesign(), WinMainControlDesigns());
+    CompareWindow(Credits::Instance(), "Credits", CreditsDesign(), CreditsControlDesigns());
+}
+
+// The user moves with Tab through the buttons and fields only, and comes round to the first again.
+TEST_F(DesignTest, TabVisitsTheButtonsAndFieldsInOrder) {
+    const auto walk = [](const fw::Window& window, std::vector<const char*> order) {
+        FocusIn(WidgetOf(window.ControlAs<fw::RectControl>(order[0])));
+        for (std::size_t i = 1; i <= order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const char* next = order[i % order.size()];
+            EXPECT_EQ(QApplication::focusWidget(),
+                      WidgetOf(window.ControlAs<fw::RectControl>(next)))
+                << next;
+        }
+    };
+    walk(WinMain::Instance(), {"btn_VisitWebsite", "btn_quit", "txt_loanamount", "txt_term",
+                               "txt_interest", "btn_Calculate"});
+    walk(Leave(), {"btn_VisitOurWebsite", "btn_exit", "btn_contactUs"});
+}
+
+// The pictures as their files hold them, at the canvases' top left; a label's wrapped text fits.
+TEST_F(DesignTest, LogosAndWrappedTextsShowWhole) {
+    Leave();
+    for (const auto& [canvas, file] :
+         {std::pair{&WinMain::Instance().Canvas1(), "loanCalc.png"},
+          std::pair{&Credits::Instance().Canvas1(), "QuorvaneUpdatedLogosmall.png"}}) {
+        QWidget& widget = *WidgetOf(*canvas);
+        QImage shown(widget.size(), QImage::Format_ARGB32), expected = shown;
+        shown.fill(Qt::transparent);
+        expected.fill(Qt::transparent);
+        widget.render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+        QPainter(&expected).drawPixmap(0, 0,
+                                       QPixmap(BRENQUILL_SOURCE_DIR "/resources/" + QString(file)));
+        EXPECT_TRUE(shown == expected) << file;
+    }
+    for (const fw::Label* label : {&WinMain::Instance().Label1(), &Credits::Instance().Label1()}) {
+        const QWidget& shown = *WidgetOf(*label);
+        EXPECT_LE(shown.heightForWidth(shown.width()), shown.height()) << label->Text();
     }
 }
 

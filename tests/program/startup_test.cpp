@@ -1,214 +1,130 @@
-// The program's start-up and its life as a whole: one application object, one calculator window,
-// the event loop, the exit status in every way the program can end, and what the application and
-// the calculator window answer while it runs.
+// The program's life as a whole: start-up with one calculator window, every way it ends with its
+// exit status, and what an exception that nothing handles does.
 
-#include <QAction>
+#include <QPointer>
 
-#include <thread>
-#include <tuple>
-
-#include <gtest/gtest.h>
-
-#include "app/app.h"
-#include "app/startup.h"
-#include "calculator/win_main.h"
-#include "framework/qt/window_impl.h"
-#include "framework/window.h"
-#include "tests/support/program_fixture.h"
+#include "tests/support/window_driver.h"
 
 namespace {
 
-template <class Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) {
-    return info.param.label;
-}
+using namespace window_driver;
 
-using StartupTest = ProgramTest;
-
-// The program as it stands once start-up is done, before the event loop runs.
-class StartedTest : public ProgramTest {
-  protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        EarlyStartup();
-        fw::RunFrameworkInitialization(&LateStartup);
-    }
-};
-
-TEST_F(StartupTest, ApplicationObjectCarriesVersionOneWithEmptyVersionTexts) {
-    EarlyStartup();
-    const auto& v = App::Instance().Version();
-    EXPECT_EQ(std::tie(v.major, v.minor, v.bug, v.nonRelease, v.stageCode),
-              std::make_tuple(1, 0, 0, 0, 0));
-    EXPECT_EQ(v.longVersion + v.shortVersion + v.packageInfo, "");
-    EXPECT_TRUE(fw::Application::SupportsHiDPI());
-}
-
-TEST_F(StartupTest, EveryAccessGivesTheOneApplicationObject) {
-    EarlyStartup();
-    EXPECT_EQ(&App::Instance(), &App::Instance());
-    EXPECT_EQ(&App::Instance(), fw::GetAppObject());
-}
+using StartupTest = WindowTest;
 
 // The parameter says whether the application's Open comes before the late start-up callback.
-class StartupOrderTest : public ProgramTest, public ::testing::WithParamInterface<bool> {};
+class StartupOrderTest : public StartupTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(StartupOrderTest, MakesExactlyOneVisibleCalculatorWindow) {
     EarlyStartup();
     if (GetParam()) {
         App::Instance().Event_Open();
-        LateStartup();
-    } else {
-        LateStartup();
-        App::Instance().Event_Open();
     }
+    LateStartup();
+    App::Instance().Event_Open();
     EXPECT_EQ(fw::WindowCount(), 1u);
-    EXPECT_TRUE(WinMain::Instance().Visible());
+    EXPECT_TRUE(Shows(WinMain::Instance()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, StartupOrderTest, ::testing::Bool(), [](const auto& info) {
     return std::string(info.param ? "ApplicationOpenFirst" : "LateStartupFirst");
 });
 
-TEST_F(StartupTest, FailureWhileBuildingTheMenuBarSkipsEverythingAfterIt) {
+// The calculator window, which looks at itself just before its own Open handler.
+class ProbedWinMain : public WinMain {
+  public:
+    void Event_Open() override {
+        shownAtOpen = Shows(*this);
+        WinMain::Event_Open();
+    }
+    bool shownAtOpen = true;
+};
+
+// The user never sees the designed placeholders that the Open handler replaces.
+TEST_F(StartupTest, CalculatorShowsOnlyOnceItsOpenHandlerRan) {
+    EarlyStartup();
+    auto& w = static_cast<ProbedWinMain&>(fw::ConstructWindow(std::make_unique<ProbedWinMain>()));
+    EXPECT_FALSE(w.shownAtOpen);
+    EXPECT_TRUE(Shows(w));
+}
+
+struct EndRow {
+    std::string name;
+    void (*end)();
+};
+
+class EndTest : public StartupTest, public ::testing::WithParamInterface<EndRow> {};
+
+TEST_P(EndTest, ProgramEndsWithZero) {
+    LoopScript script(GetParam().end);
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_FALSE(script.timedOut);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ways, EndTest, ::testing::Values(
+    EndRow{"ExitWithTheCalculatorHidden", [] { Click(Leave().btn_exit()); }},
+    EndRow{"ExitWithTheCalculatorClosed",
+           [] { CloseByHand(WinMain::Instance()); Click(Credits::Instance().btn_exit()); }},
+    EndRow{"ClosingCreditsWithTheCalculatorHidden", [] { CloseByHand(Leave()); }},
+    EndRow{"ClosingBothWindows",
+           [] { CloseByHand(WinMain::Instance()); CloseByHand(Credits::Instance()); }},
+    EndRow{"FileQuit", [] { MenuAction(WinMain::Instance(), "FileQuit")->trigger(); }},
+    EndRow{"CtrlQInAField", [] { PressKey(WinMain::Instance().txt_loanamount(), Qt::Key_Q,
+                                          Qt::ControlModifier); }}),
+    RowName<EndRow>);
+// clang-format on
+
+TEST_F(StartupTest, FailureWhileBuildingTheMenuBarEndsWithOneAndAMessage) {
     fw::SetUiOperationHook([](const char* op) {
         if (std::string_view(op) == "MenuItem.AddMenu") {
             throw fw::RuntimeException("menu building failed");
         }
     });
-    bool registeredAtFailure = true;
-    std::size_t windowsAtFailure = 99;
-    services.onMessage = [&](const std::string&) {
-        registeredAtFailure = fw::GetAppObject() != nullptr;
-        windowsAtFailure = fw::WindowCount();
-    };
-    int finalizerRuns = 0;
+    std::size_t windowsAtMessage = 99;
+    services.onMessage = [&](const std::string&) { windowsAtMessage = fw::WindowCount(); };
     bool loopRan = false;
     LoopScript script([&] { loopRan = true; });
-
-    // The rest of the process's life, with a finaliser counted as the run's first module does.
+    int finalizerRuns = 0;
     fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
     Main();
     fw::RuntimePerformFinalizers();
-    const int status = fw::RuntimeExit();
-
+    EXPECT_EQ(fw::RuntimeExit(), 1);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_NE(services.messages[0].find("menu building failed"), std::string::npos);
-    EXPECT_FALSE(registeredAtFailure);
-    EXPECT_EQ(windowsAtFailure, 0u);
+    EXPECT_EQ(windowsAtMessage, 0u);
     EXPECT_FALSE(loopRan);
     EXPECT_EQ(finalizerRuns, 1);
-    EXPECT_EQ(status, 1);
-}
-
-TEST_F(StartupTest, ClosingTheLastVisibleWindowEndsWithZero) {
-    LoopScript script([] {
-        WinMain::Instance().Close();  // the credits window takes its place
-        ASSERT_FALSE(fw::RuntimeIsQuitting());
-        fw::GetImplicitWindow("Credits.Credits")->Close();
-    });
-    EXPECT_EQ(RunProgram(), 0);
 }
 
 TEST_F(StartupTest, ExceptionInAHandlerEndsTheProgramWithOneAfterFinalisersRanOnce) {
     int finalizerRuns = 0;
     services.onMessage = [&](const std::string& text) {
-        if (text == "About App Info Here") {
+        if (text == kAbout) {
             throw fw::NilObjectException("the about box broke");
         }
     };
     LoopScript script([&] {
         fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
-        WinMain::Instance().impl().frame->findChild<QAction*>("AboutMenu")->trigger();
+        MenuAction(WinMain::Instance(), "AboutMenu")->trigger();
     });
     EXPECT_EQ(RunProgram(), 1);
     EXPECT_EQ(finalizerRuns, 1);
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_NE(services.messages[0].find("internal error"), std::string::npos);
-    EXPECT_NE(services.messages[0].find("NilObjectException"), std::string::npos);
-    EXPECT_NE(services.messages[0].find("the about box broke"), std::string::npos);
-}
-
-TEST_F(StartupTest, UserInterfaceCallsFromAnotherThreadAreRefused) {
-    EarlyStartup();
-    std::thread([] { EXPECT_THROW(WinMain::Instance(), fw::ThreadAccessingUIException); }).join();
-    EXPECT_EQ(fw::WindowCount(), 0u);
-}
-
-// ---- While the program runs ---------------------------------------------------------------------
-
-struct EventRow {
-    const char* label;
-    bool application;  // false: the calculator window
-    const char* event;
-    bool handled;
-};
-
-class EventTest : public StartedTest, public ::testing::WithParamInterface<EventRow> {};
-
-TEST_P(EventTest, AnswersWhetherItHandlesTheEvent) {
-    const EventRow& row = GetParam();
-    EXPECT_EQ(row.application ? App::Instance().IsEventImplemented(row.event)
-                              : WinMain::Instance().IsEventImplemented(row.event),
-              row.handled);
-}
-
-INSTANTIATE_TEST_SUITE_P(Events, EventTest,
-                         ::testing::Values(EventRow{"AppOpen", true, "Open", true},
-                                           EventRow{"AppClose", true, "Close", true},
-                                           EventRow{"AppCancelClose", true, "CancelClose", false},
-                                           EventRow{"WinMainOpen", false, "Open", true},
-                                           EventRow{"WinMainPaint", false, "Paint", false},
-                                           EventRow{"WinMainCancelClose", false, "CancelClose",
-                                                    false},
-                                           EventRow{"WinMainKeyDown", false, "KeyDown", false}),
-                         RowName<EventRow>);
-
-// A calculator window that asks the getter for itself from its own Open handler.
-class SelfSeekingWinMain : public WinMain {
-  public:
-    void Event_Open() override {
-        seenAtOpen = &WinMain::Instance();
-        WinMain::Event_Open();
+    for (const char* said : {"internal error", "NilObjectException", "the about box broke"}) {
+        EXPECT_NE(services.messages[0].find(said), std::string::npos) << services.messages[0];
     }
-    WinMain* seenAtOpen = nullptr;
-};
-
-TEST_F(StartupTest, GetterGivesTheOneWindowFromItsOwnOpenOnwards) {
-    auto& window = static_cast<SelfSeekingWinMain&>(
-        fw::ConstructWindow(std::make_unique<SelfSeekingWinMain>()));
-    EXPECT_EQ(window.seenAtOpen, &window);
-    EXPECT_EQ(&WinMain::Instance(), &window);
-    EXPECT_EQ(fw::WindowCount(), 1u);
 }
-
-TEST_F(StartedTest, GetterNeverChangesVisibility) {
-    WinMain::Instance().SetVisible(false);
-    EXPECT_FALSE(WinMain::Instance().Visible());
-    EXPECT_FALSE(fw::AnyWindowVisible());
-}
-
-TEST_F(StartedTest, QuitAppTwiceKeepsOneHiddenCalculatorAndQuitsNothing) {
-    WinMain* calculator = &WinMain::Instance();
-    App::Instance().QuitApp();
-    App::Instance().QuitApp();
-    EXPECT_EQ(fw::GetImplicitWindow("WinMain.WinMain"), calculator);
-    EXPECT_FALSE(calculator->Visible());
-    EXPECT_EQ(fw::WindowCount(), 2u);  // the calculator and the credits window
-    EXPECT_FALSE(fw::RuntimeIsQuitting());
-}
-
-}  // namespace
 
 // A modal box runs an event loop of its own inside the handler that shows it.
-void RunModalLoop(const std::string&) {
-    QEventLoop box;
-    QTimer::singleShot(10, &box, &QEventLoop::quit);
-    box.exec();
-}
-
-TEST_F(StartedTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
-    services.onMessage = RunModalLoop;
+TEST_F(StartupTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
+    EarlyStartup();
+    fw::RunFrameworkInitialization(&LateStartup);
+    services.onMessage = [](const std::string&) {
+        QEventLoop box;
+        QTimer::singleShot(10, &box, &QEventLoop::quit);
+        box.exec();
+    };
     QPointer<QWidget> frame;
     bool aliveAfterBox = false;
     std::string titleAfterBox;
@@ -216,7 +132,7 @@ TEST_F(StartedTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
     QTimer::singleShot(0, &program, [&] {
         fw::Dispatch([&] {
             WinMain& window = WinMain::Instance();
-            frame = window.impl().frame.get();
+            frame = FrameOf(window);
             window.Close();
             fw::MessageBox("Goodbye");
             aliveAfterBox = !frame.isNull();
@@ -230,3 +146,5 @@ TEST_F(StartedTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(frame.isNull());  // gone once the loop that closed it is back in control
 }
+
+}  // namespace

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 #include <gtest/gtest.h>
 

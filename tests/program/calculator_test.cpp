@@ -1,0 +1,193 @@
+// The calculator as its user drives it: the figures shown for what was typed, by the Calculate
+// button and by Return in each field; the inputs refused with their one message; the sound once per
+// calculation; its website links; a machine without the sound or with German money.
+
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include "tests/support/window_driver.h"
+
+namespace {
+
+using namespace window_driver;
+using Texts = std::vector<std::string>;
+
+const std::string kNotNumeric =
+    "All fields must only be numeric, please check and correct your entries";
+const std::string kNotPositive = "Invalid Input - Only Numeric Information May Be Used";
+// The button's own numeric check writes "Invalid Input" into the payment label, shown or not.
+const Texts kMarkedInvalid = {"(hidden) Invalid Input", kDesignedResults[1], kDesignedResults[2]};
+
+// How the user asks: a key in one of the fields, or the Calculate button when there is no field.
+struct Road {
+    const char* field;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+const Road kButton{nullptr, {}, {}};
+const Road kReturnInAmount{"txt_loanamount", Qt::Key_Return, {}};
+const Road kReturnInTerm{"txt_term", Qt::Key_Return, {}};
+const Road kReturnInRate{"txt_interest", Qt::Key_Return, {}};
+
+void Ask(const Road& road) {
+    WinMain& w = WinMain::Instance();
+    if (road.field == nullptr) {
+        Click(w.btn_Calculate());
+    } else {
+        PressKey(w.ControlAs<fw::TextField>(road.field), road.key, road.modifiers);
+    }
+}
+
+struct CalcRow {
+    std::string name;
+    Texts typed;  // amount, term, rate
+    Road road;
+    Texts shown;
+    const std::string* message;  // nullptr: none, and the sound plays once
+};
+
+class CalculateTest : public LaunchedTest, public ::testing::WithParamInterface<CalcRow> {};
+
+TEST_P(CalculateTest, ShowsTheFiguresOrRefusesWithOneMessage) {
+    const CalcRow& row = GetParam();
+    Fill(row.typed);
+    Ask(row.road);
+    EXPECT_EQ(ShownResults(), row.shown);
+    EXPECT_EQ(services.messages, row.message ? Texts{*row.message} : Texts{});
+    EXPECT_EQ(services.plays, row.message || row.shown == kDesignedResults ? 0 : 1);
+    EXPECT_EQ(ShownInputs(), row.typed);
+}
+
+Texts Money(const char* payment, const char* interest, const char* total) {
+    return ShowingMoney(payment, interest, total);
+}
+
+// The exact figures are printed by tests/tools/loan_reference.py from rational arithmetic; none
+// lies nearer than 0.04 cent to a rounding boundary.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Inputs, CalculateTest, ::testing::Values(
+    CalcRow{"DefaultInputs", kDefaultInputs, kButton, kDefaultResults, nullptr},
+    CalcRow{"ReturnInAmount", {"1000", "12", "12"}, kReturnInAmount,
+            Money("$88.85", "$66.19", "$1,066.19"), nullptr},
+    CalcRow{"ReturnInTerm", {"250000", "180", "6.5"}, kReturnInTerm,
+            Money("$2,177.77", "$141,998.31", "$391,998.31"), nullptr},
+    CalcRow{"ReturnInRate", {"1000", "1", "12"}, kReturnInRate,
+            Money("$1,010.00", "$10.00", "$1,010.00"), nullptr},
+    CalcRow{"KeypadEnter", {"100000", "360", "1e-12"}, {"txt_loanamount", Qt::Key_Enter,
+            Qt::KeypadModifier}, Money("$277.78", "$0.00", "$100,000.00"), nullptr},
+    CalcRow{"RateBelowDoubleEpsilon", {"100000", "360", "1e-18"}, kButton,
+            Money("$277.78", "$0.00", "$100,000.00"), nullptr},
+    CalcRow{"FractionalTerm", {"100000", "360.5", "3.75"}, kButton,
+            Money("$462.77", "$66,827.83", "$166,827.83"), nullptr},
+    CalcRow{"ThousandYears", {"100000", "12000", "12"}, kButton,
+            Money("$1,000.00", "$11,900,000.00", "$12,000,000.00"), nullptr},
+    CalcRow{"LargeLoan", {"5000000000", "480", "7.25"}, kButton,
+            Money("$31,983,596.08", "$10,352,126,119.64", "$15,352,126,119.64"), nullptr},
+    CalcRow{"SmallLoanWithBlanks", {" 0.5", "3 ", "+.1"}, kButton, Money("$0.17", "$0.00", "$0.50"),
+            nullptr},
+    CalcRow{"EscapeInRate", kDefaultInputs, {"txt_interest", Qt::Key_Escape, {}}, kDesignedResults,
+            nullptr},
+    CalcRow{"UpArrowInTerm", kDefaultInputs, {"txt_term", Qt::Key_Up, {}}, kDesignedResults, nullptr},
+    CalcRow{"EmptyTerm", {"100000", "", "3.75"}, kButton, kMarkedInvalid, &kNotNumeric},
+    CalcRow{"ThousandsComma", {"100,000", "360", "3.75"}, kButton, kMarkedInvalid, &kNotNumeric},
+    CalcRow{"LettersInRate", {"100000", "360", "abc"}, kButton, kMarkedInvalid, &kNotNumeric},
+    CalcRow{"OverflowingAmount", {"1e400", "360", "3.75"}, kButton, kMarkedInvalid, &kNotNumeric},
+    CalcRow{"ZeroTerm", {"100000", "0", "3.75"}, kButton, kDesignedResults, &kNotPositive},
+    CalcRow{"NegativeAmount", {"-100000", "360", "3.75"}, kButton, kDesignedResults, &kNotPositive},
+    CalcRow{"NegativeTerm", {"100000", "-12", "3.75"}, kButton, kDesignedResults, &kNotPositive},
+    CalcRow{"NegativeRate", {"100000", "360", "-5"}, kButton, kDesignedResults, &kNotPositive},
+    CalcRow{"NegativeZeroRate", {"100000", "360", "-0"}, kButton, kDesignedResults, &kNotPositive},
+    // Positive, but a twelve-hundredth of it is no longer a double.
+    CalcRow{"RateLostInTheMonthlyRate", {"100000", "360", "1e-321"}, kButton, kDesignedResults,
+            &kNotPositive},
+    CalcRow{"ReturnThousandsComma", {"100,000", "360", "3.75"}, kReturnInRate, kDesignedResults,
+            &kNotPositive},
+    CalcRow{"ReturnLettersInTerm", {"100000", "12abc", "3.75"}, kReturnInTerm, kDesignedResults,
+            &kNotPositive},
+    CalcRow{"ReturnEmptyRate", {"100000", "360", ""}, kReturnInAmount, kDesignedResults,
+            &kNotPositive},
+    CalcRow{"ReturnNegativeTerm", {"100000", "-12", "3.75"}, kReturnInAmount, kDesignedResults,
+            &kNotPositive}),
+    RowName<CalcRow>);
+// clang-format on
+
+using CalculatorTest = LaunchedTest;
+
+TEST_F(CalculatorTest, RefusalsKeepTheLastResultsAndEverySuccessRingsOnce) {
+    Click(WinMain::Instance().btn_Calculate());
+    Fill({"100000", "-12", "3.75"});
+    Click(WinMain::Instance().btn_Calculate());
+    EXPECT_EQ(ShownResults(), kDefaultResults);
+    Fill({"12,000", "360", "3.75"});
+    PressKey(WinMain::Instance().txt_term(), Qt::Key_Return);
+    Click(WinMain::Instance().btn_Calculate());
+    Texts marked = kDefaultResults;
+    marked[0] = "Invalid Input";
+    EXPECT_EQ(ShownResults(), marked);
+    EXPECT_EQ(services.messages, (Texts{kNotPositive, kNotPositive, kNotNumeric}));
+    EXPECT_EQ(services.plays, 1);
+    Fill({"250000", "180", "6.5"});
+    PressKey(WinMain::Instance().txt_interest(), Qt::Key_Return);
+    EXPECT_EQ(ShownResults(), Money("$2,177.77", "$141,998.31", "$391,998.31"));
+    EXPECT_EQ(services.plays, 2);
+}
+
+TEST_F(CalculatorTest, CopyrightLineAndVisitWebsiteOpenTheWebsite) {
+    QTest::mouseClick(WidgetOf(WinMain::Instance().lbl_Copyright()), Qt::LeftButton);
+    Click(WinMain::Instance().btn_VisitWebsite());
+    EXPECT_EQ(services.urls, (Texts{kWebsite, kWebsite}));
+    EXPECT_EQ(ShownResults(), kDesignedResults);
+    EXPECT_TRUE(Shows(WinMain::Instance()));
+}
+
+// There is no default or cancel button: a key that reaches the window past its controls presses
+// none of Visit Website (opens the site), Quit (leaves) or Calculate (shows the results).
+TEST_F(CalculatorTest, ReturnEnterOrEscapeReachingTheWindowPressesNoButton) {
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::KeyboardModifiers{}},
+          std::pair{Qt::Key_Enter, Qt::KeyboardModifiers{Qt::KeypadModifier}},
+          std::pair{Qt::Key_Escape, Qt::KeyboardModifiers{}}}) {
+        QTest::keyClick(WidgetOf(WinMain::Instance().lbl_LoanAmount()), key, modifiers);
+    }
+    EXPECT_TRUE(services.urls.empty());
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(Shows(WinMain::Instance()));
+    EXPECT_EQ(ShownResults(), kDesignedResults);
+}
+
+class NoSoundFileTest : public CalculatorTest {
+  protected:
+    std::filesystem::path ResourcesFolder() override { return empty_.path().toStdString(); }
+    QTemporaryDir empty_;
+};
+
+TEST_F(NoSoundFileTest, ButtonAndReturnStillShowTheResultsAndRaiseNothing) {
+    Click(WinMain::Instance().btn_Calculate());
+    PressKey(WinMain::Instance().txt_term(), Qt::Key_Return);
+    EXPECT_EQ(ShownResults(), kDefaultResults);
+    EXPECT_EQ(services.plays, 0);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_FALSE(fw::RuntimeIsQuitting());
+}
+
+// Qt carries the locale's data, so the machine needs none installed.
+class GermanLocaleTest : public CalculatorTest {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CalculatorTest::SetUp();
+    }
+    void TearDown() override {
+        CalculatorTest::TearDown();
+        QLocale::setDefault(previous_);
+    }
+    QLocale previous_;
+};
+
+TEST_F(GermanLocaleTest, MoneyUsesGermanSeparators) {
+    Fill({"5000000000", "480", "7.25"});
+    Click(WinMain::Instance().btn_Calculate());
+    EXPECT_EQ(ShownResults(), Money("$31.983.596,08", "$10.352.126.119,64", "$15.352.126.119,64"));
+}
+
+}  // namespace
