@@ -10,6 +10,8 @@
 
 namespace {
 
+using rows::PrintTo;
+
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr const char* kMoney = "\\$###,#0.00";
 

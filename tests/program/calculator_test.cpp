@@ -10,6 +10,7 @@
 namespace {
 
 using namespace window_driver;
+using rows::PrintTo;
 using Texts = std::vector<std::string>;
 
 const std::string kNotNumeric =

@@ -6,6 +6,7 @@
 namespace {
 
 using namespace window_driver;
+using rows::PrintTo;
 using Texts = std::vector<std::string>;
 
 using CreditsTest = LaunchedTest;

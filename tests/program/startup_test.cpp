@@ -8,6 +8,7 @@
 namespace {
 
 using namespace window_driver;
+using rows::PrintTo;
 
 using StartupTest = WindowTest;
 

@@ -28,7 +28,6 @@
 
 namespace window_driver {
 
-using rows::PrintTo;
 
 inline const std::string kWebsite = "https://www.quorvane.com/freeforfun";
 inline const std::string kContact = "https://www.quorvane.com/write-us-now";

@@ -1,16 +1,10 @@
 #!/usr/bin/env python3
-"""Exact expected label texts for tests/program/calculation_test.cpp.
+"""Exact figures for the loan rows of tests/program/calculator_test.cpp.
 
-For each loan (amount, months, yearly rate in per cent, all as typed) this prints the payment, the
-total interest and the total paid, rounded to the cent with ties away from zero and written as the
-window writes them ("$166,721.61"). The monthly rate is rate / 1200 taken exactly.
-
-A whole number of months keeps (1 + r)^-n rational, so those loans are computed with fractions,
-without any rounding before the cent. For a fractional term (1 + r)^-n is irrational; those loans
-use decimal arithmetic with 60 significant digits, far more than the cents need.
-
-Each line also gives how far, in cents, the exact value lies from the nearest rounding boundary
-(half a cent): a row is only a fair test of double arithmetic when that margin is not tiny.
+Prints each loan's payment, interest and total rounded to the cent, ties away from zero, as the
+window writes them, and how far (in cents) the exact value lies from a rounding boundary: a row is
+a fair test of double arithmetic only when that margin is not tiny. A whole number of months keeps
+(1 + r)^-n rational and is computed with fractions; a fractional term uses 60-digit decimals.
 """
 
 from decimal import Decimal, getcontext
@@ -20,15 +14,15 @@ import math
 LOANS = [
     # name, amount, months, yearly rate
     ("DefaultInputs", "100000", "360", "3.75"),
-    ("OneYearAtTwelvePercent", "1000", "12", "12"),
-    ("FifteenYears", "250000", "180", "6.5"),
-    ("SingleMonth", "1000", "1", "12"),
-    ("TinyRate", "100000", "360", "1e-12"),
+    ("ReturnInAmount", "1000", "12", "12"),
+    ("ReturnInTerm", "250000", "180", "6.5"),
+    ("ReturnInRate", "1000", "1", "12"),
+    ("KeypadEnter", "100000", "360", "1e-12"),
     ("RateBelowDoubleEpsilon", "100000", "360", "1e-18"),
     ("FractionalTerm", "100000", "360.5", "3.75"),
     ("ThousandYears", "100000", "12000", "12"),
     ("LargeLoan", "5000000000", "480", "7.25"),
-    ("SmallLoan", "0.5", "3", "0.1"),
+    ("SmallLoanWithBlanks", "0.5", "3", "0.1"),
 ]
 
 
