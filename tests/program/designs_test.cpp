@@ -26,6 +26,7 @@ namespace {
 
 using namespace window_driver;
 using Value = fw::PropertyValue;
+using Texts = std::vector<std::string>;
 using Seen = std::pair<QVariant, QVariant>;  // what the widget shows, what the design asks for
 using Probe = Seen (*)(const QWidget&, const Value&);
 
@@ -170,6 +171,57 @@ TEST_F(DesignTest, EveryDesignedRecordShowsOnScreen) {
     Leave();
     CompareWindow(WinMain::Instance(), "WinMain", WinMainDesign(), WinMainControlDesigns());
     CompareWindow(Credits::Instance(), "Credits", CreditsDesign(), CreditsControlDesigns());
+}
+
+// The texts the user reads, control by control in the order they are built, with "(hidden)"
+// before one that does not show; and every control that shows lies inside its window, clear of
+// every other.
+TEST_F(DesignTest, ShowsItsTextsInsideTheWindowWithoutOverlap) {
+    const Texts calculator = {
+        "Copyright \u00A9 2026 Quorvane. All rights reserved.",
+        "Click to Visit Website",
+        "Quit",
+        "Loan Amount $",
+        "Term (in months)",
+        "Interest Rate (APR)",
+        "100000",
+        "360",
+        "3.75",
+        "Calculate",
+        "Note: This calculator only shows payments including interest. Taxes, Insurance and other "
+        "fees are not included. For estimation purposes only, your actual payments may vary. ",
+        "(hidden) Monthly Payment",
+        "(Numbers Only, no commas)",
+        "%",
+        "(hidden) Total Cost Over Loan Life $",
+        "(hidden) Total Interest"};
+    const Texts credits = {
+        "Thank you for using free software from Quorvane\n\nIf you enjoy this software, please "
+        "share  it with others. If you would like to see more software like this, please let us "
+        "know if you enjoyed it and suggest other topics of interest. \n\nIf you would like to "
+        "support the author, contributions of any size are welcome.",
+        "Visit Our Website", "Exit", "Contact Us Now"};
+    for (const auto& [window, texts] :
+         {std::pair{(const fw::Window*)&WinMain::Instance(), calculator},
+          std::pair{(const fw::Window*)&Credits::Instance(), credits}}) {
+        Texts shown;
+        std::vector<QRect> places;
+        for (std::size_t i = 0; i < window->ControlCount(); ++i) {
+            const QWidget& w = *WidgetOf(static_cast<const fw::RectControl&>(window->ControlAt(i)));
+            if (w.property("text").isValid()) {
+                shown.push_back((w.isHidden() ? "(hidden) " : "") +
+                                w.property("text").toString().toStdString());
+            }
+            if (!w.isHidden()) {
+                EXPECT_TRUE(window->impl().content->rect().contains(w.geometry())) << i;
+                for (const QRect& other : places) {
+                    EXPECT_FALSE(other.intersects(w.geometry())) << i;
+                }
+                places.push_back(w.geometry());
+            }
+        }
+        EXPECT_EQ(shown, texts);
+    }
 }
 
 // The user moves with Tab through the buttons and fields only, and comes round to the first again.
