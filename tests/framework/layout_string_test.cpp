@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "framework/controls.h"
 #include "framework/exceptions.h"
 #include "framework/window.h"
@@ -103,14 +100,6 @@ TEST(LayoutString, ReaderRefusesDamageNamingPropertyAndOffset) {
             }
         }
     }
-}
-
-TEST(LayoutString, WriterRefusesWhatItCannotWrite) {
-    EXPECT_THROW(fw::WriteLayout({Int("Font Size", 1)}), std::invalid_argument);
-    EXPECT_THROW(fw::WriteLayout(
-                     {Enum8("FontUnit", 0), {"FontUnit", fw::ValueKind::Enum8, std::int64_t{256}}}),
-                 std::invalid_argument);
-    EXPECT_THROW(fw::WriteLayout({{"Text", fw::ValueKind::String, true}}), std::invalid_argument);
 }
 
 }  // namespace

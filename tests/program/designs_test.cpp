@@ -43,83 +43,63 @@ QColor C(const Value& v) {
     const fw::Color c = std::get<fw::Color>(v);
     return QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency());
 }
-Seen Flag(const QWidget& w, Qt::WindowType hint, const Value& v) {
-    return {bool(w.window()->windowFlags() & hint), B(v)};
-}
+// One probe: what the widget `w` shows of the record, and what the record's value `v` asks for.
+#define PROBE(name, shown, designed)                                                 \
+    {                                                                                \
+        name, [](const QWidget& w, const Value& v) { return Seen{shown, designed}; } \
+    }
 
 // What the user sees of each record, keyed by the record's name in lower case. A record missing
 // here has nothing to show, and is compared with what the object reports instead.
 // clang-format off
 const std::map<QString, Probe> kControlProbes = {
-    {"left", [](const QWidget& w, const Value& v) { return Seen{w.x(), I(v)}; }},
-    {"top", [](const QWidget& w, const Value& v) { return Seen{w.y(), I(v)}; }},
-    {"width", [](const QWidget& w, const Value& v) { return Seen{w.width(), I(v)}; }},
-    {"height", [](const QWidget& w, const Value& v) { return Seen{w.height(), I(v)}; }},
-    {"visible", [](const QWidget& w, const Value& v) { return Seen{!w.isHidden(), B(v)}; }},
-    {"enabled", [](const QWidget& w, const Value& v) { return Seen{w.isEnabled(), B(v)}; }},
-    {"tooltip", [](const QWidget& w, const Value& v) { return Seen{w.toolTip(), S(v)}; }},
-    {"transparent", [](const QWidget& w, const Value& v) {
-         return Seen{!w.autoFillBackground(), B(v)}; }},
+    PROBE("left", w.x(), I(v)), PROBE("top", w.y(), I(v)),
+    PROBE("width", w.width(), I(v)), PROBE("height", w.height(), I(v)),
+    PROBE("visible", !w.isHidden(), B(v)), PROBE("enabled", w.isEnabled(), B(v)),
+    PROBE("tooltip", w.toolTip(), S(v)), PROBE("transparent", !w.autoFillBackground(), B(v)),
     // A carriage return, alone or before a line feed, breaks a label's line.
-    {"text", [](const QWidget& w, const Value& v) {
-         return Seen{w.property("text"), S(v).replace("\r\n", "\n").replace('\r', '\n')}; }},
-    {"caption", [](const QWidget& w, const Value& v) { return Seen{w.property("text"), S(v)}; }},
-    {"textalignment", [](const QWidget& w, const Value& v) {
-         const int designed[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-         return Seen{int(w.property("alignment").value<Qt::Alignment>() & Qt::AlignHorizontal_Mask),
-                     designed[I(v)]}; }},
-    {"textcolor", [](const QWidget& w, const Value& v) {
-         return Seen{w.palette().color(w.foregroundRole()), C(v)}; }},
-    {"backgroundcolor", [](const QWidget& w, const Value& v) {
-         return Seen{w.palette().color(QPalette::Base), C(v)}; }},
-    {"multiline", [](const QWidget& w, const Value& v) { return Seen{w.property("wordWrap"), B(v)}; }},
-    {"selectable", [](const QWidget& w, const Value& v) {
-         return Seen{bool(w.property("textInteractionFlags").toInt() & Qt::TextSelectableByMouse),
-                     B(v)}; }},
-    {"bold", [](const QWidget& w, const Value& v) { return Seen{w.font().bold(), B(v)}; }},
-    {"italic", [](const QWidget& w, const Value& v) { return Seen{w.font().italic(), B(v)}; }},
-    {"underline", [](const QWidget& w, const Value& v) { return Seen{w.font().underline(), B(v)}; }},
+    PROBE("text", w.property("text"), S(v).replace("\r\n", "\n").replace('\r', '\n')),
+    PROBE("caption", w.property("text"), S(v)),
+    PROBE("textalignment",
+          int(w.property("alignment").value<Qt::Alignment>() & Qt::AlignHorizontal_Mask),
+          I(v) == 2 ? Qt::AlignHCenter : I(v) == 3 ? Qt::AlignRight : Qt::AlignLeft),
+    PROBE("textcolor", w.palette().color(w.foregroundRole()), C(v)),
+    PROBE("backgroundcolor", w.palette().color(QPalette::Base), C(v)),
+    PROBE("multiline", w.property("wordWrap"), B(v)),
+    PROBE("selectable",
+          bool(w.property("textInteractionFlags").toInt() & Qt::TextSelectableByMouse), B(v)),
+    PROBE("bold", w.font().bold(), B(v)), PROBE("italic", w.font().italic(), B(v)),
+    PROBE("underline", w.font().underline(), B(v)),
     // "System" and a size of 0 stand for the platform's interface font; sizes are in pixels.
-    {"fontname", [](const QWidget& w, const Value& v) {
-         return Seen{w.font().family(), S(v) == "System" ? QApplication::font(&w).family() : S(v)}; }},
-    {"fontsize", [](const QWidget& w, const Value& v) {
-         const float size = std::get<float>(v);
-         return Seen{w.font().pixelSize(),
-                     size > 0 ? int(std::lround(size)) : QApplication::font(&w).pixelSize()}; }},
-    {"hasborder", [](const QWidget& w, const Value& v) { return Seen{w.property("frame"), B(v)}; }},
-    {"password", [](const QWidget& w, const Value& v) {
-         return Seen{w.property("echoMode").toInt() == QLineEdit::Password, B(v)}; }},
-    {"readonly", [](const QWidget& w, const Value& v) { return Seen{w.property("readOnly"), B(v)}; }},
-    {"hint", [](const QWidget& w, const Value& v) { return Seen{w.property("placeholderText"), S(v)}; }},
-    {"maximumcharactersallowed", [](const QWidget& w, const Value& v) {
-         return Seen{w.property("maxLength"), I(v) > 0 ? I(v) : 32767}; }},
-    {"default", [](const QWidget& w, const Value& v) { return Seen{w.property("default"), B(v)}; }},
-    {"allowfocus", [](const QWidget& w, const Value& v) {
-         return Seen{w.focusPolicy() != Qt::NoFocus, B(v)}; }},
+    PROBE("fontname", w.font().family(),
+          S(v) == "System" ? QApplication::font(&w).family() : S(v)),
+    PROBE("fontsize", w.font().pixelSize(),
+          std::get<float>(v) > 0 ? int(std::lround(std::get<float>(v)))
+                                 : QApplication::font(&w).pixelSize()),
+    PROBE("hasborder", w.property("frame"), B(v)),
+    PROBE("password", w.property("echoMode").toInt() == QLineEdit::Password, B(v)),
+    PROBE("readonly", w.property("readOnly"), B(v)),
+    PROBE("hint", w.property("placeholderText"), S(v)),
+    PROBE("maximumcharactersallowed", w.property("maxLength"), I(v) > 0 ? I(v) : 32767),
+    PROBE("default", w.property("default"), B(v)),
+    PROBE("allowfocus", w.focusPolicy() != Qt::NoFocus, B(v)),
 };
 
 // The same for a window's own layout; the widget given is the window's content.
 const std::map<QString, Probe> kWindowProbes = {
-    {"width", [](const QWidget& w, const Value& v) { return Seen{w.width(), I(v)}; }},
-    {"height", [](const QWidget& w, const Value& v) { return Seen{w.height(), I(v)}; }},
-    {"title", [](const QWidget& w, const Value& v) { return Seen{w.window()->windowTitle(), S(v)}; }},
-    {"visible", [](const QWidget& w, const Value& v) { return Seen{w.window()->isVisible(), B(v)}; }},
-    {"resizeable", [](const QWidget& w, const Value& v) {
-         return Seen{w.minimumSize() != w.maximumSize(), B(v)}; }},
-    {"hasclosebutton", [](const QWidget& w, const Value& v) {
-         return Flag(w, Qt::WindowCloseButtonHint, v); }},
-    {"hasminimizebutton", [](const QWidget& w, const Value& v) {
-         return Flag(w, Qt::WindowMinimizeButtonHint, v); }},
-    {"hasmaximizebutton", [](const QWidget& w, const Value& v) {
-         return Flag(w, Qt::WindowMaximizeButtonHint, v); }},
-    {"hasbackgroundcolor", [](const QWidget& w, const Value& v) {
-         return Seen{w.autoFillBackground(), B(v)}; }},
+    PROBE("width", w.width(), I(v)), PROBE("height", w.height(), I(v)),
+    PROBE("title", w.window()->windowTitle(), S(v)),
+    PROBE("visible", w.window()->isVisible(), B(v)),
+    PROBE("resizeable", w.minimumSize() != w.maximumSize(), B(v)),
+    PROBE("hasclosebutton", bool(w.window()->windowFlags() & Qt::WindowCloseButtonHint), B(v)),
+    PROBE("hasminimizebutton", bool(w.window()->windowFlags() & Qt::WindowMinimizeButtonHint), B(v)),
+    PROBE("hasmaximizebutton", bool(w.window()->windowFlags() & Qt::WindowMaximizeButtonHint), B(v)),
+    PROBE("hasbackgroundcolor", w.autoFillBackground(), B(v)),
     // 2: centred on the screen, the only place the program asks for.
-    {"defaultlocation", [](const QWidget& w, const Value& v) {
-         return Seen{w.window()->frameGeometry().center(),
-                     I(v) == 2 ? QGuiApplication::primaryScreen()->availableGeometry().center()
-                               : QPoint()}; }},
+    PROBE("defaultlocation", w.window()->frameGeometry().center(),
+          I(v) == 2 ? QGuiApplication::primaryScreen()->availableGeometry().center() : QPoint()),
 };
+#undef PROBE
 
 // What the program changes after building: the calculator's Open handler fills in its texts, and
 // leaving the calculator puts the credits window in its place.

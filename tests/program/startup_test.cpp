@@ -1,7 +1,5 @@
-// The program's life as a whole: start-up with one calculator window, every way it ends with its
-// exit status, and what an exception that nothing handles does.
-
-#include <QPointer>
+// The program's life as a whole: start-up with one calculator window, and every way it ends, with
+// its exit status and the message of a failure that nothing handled.
 
 #include "tests/support/window_driver.h"
 
@@ -48,18 +46,50 @@ TEST_F(StartupTest, CalculatorShowsOnlyOnceItsOpenHandlerRan) {
     EXPECT_TRUE(Shows(w));
 }
 
+// One way the program ends: what goes wrong first, if anything, and what the user does.
 struct EndRow {
     std::string name;
     void (*end)();
+    int status = 0;
+    std::vector<std::string> said = {};  // fragments of the one message shown, if any
+    void (*before)(ServiceRecorder&) = [](ServiceRecorder&) {};
 };
 
 class EndTest : public StartupTest, public ::testing::WithParamInterface<EndRow> {};
 
-TEST_P(EndTest, ProgramEndsWithZero) {
-    LoopScript script(GetParam().end);
-    EXPECT_EQ(RunProgram(), 0);
+// The finalisers run once whichever way the program ends; the loop never runs when start-up failed.
+TEST_P(EndTest, ProgramEndsWithItsStatus) {
+    GetParam().before(services);
+    int finalizerRuns = 0;
+    bool loopRan = false;
+    LoopScript script([&] {
+        loopRan = true;
+        fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
+        GetParam().end();
+    });
+    EXPECT_EQ(RunProgram(), GetParam().status);
     EXPECT_FALSE(script.timedOut);
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(finalizerRuns, loopRan ? 1 : 0);
+    EXPECT_EQ(services.messages.size(), GetParam().said.empty() ? 0u : 1u);
+    for (const std::string& fragment : GetParam().said) {
+        EXPECT_NE(services.messages.at(0).find(fragment), std::string::npos) << fragment;
+    }
+}
+
+void FailOnAddMenu(ServiceRecorder&) {
+    fw::SetUiOperationHook([](const char* op) {
+        if (std::string_view(op) == "MenuItem.AddMenu") {
+            throw fw::RuntimeException("menu building failed");
+        }
+    });
+}
+
+void BreakTheAboutBox(ServiceRecorder& services) {
+    services.onMessage = [](const std::string& text) {
+        if (text == kAbout) {
+            throw fw::NilObjectException("the about box broke");
+        }
+    };
 }
 
 // clang-format off
@@ -72,80 +102,11 @@ INSTANTIATE_TEST_SUITE_P(Ways, EndTest, ::testing::Values(
            [] { CloseByHand(WinMain::Instance()); CloseByHand(Credits::Instance()); }},
     EndRow{"FileQuit", [] { MenuAction(WinMain::Instance(), "FileQuit")->trigger(); }},
     EndRow{"CtrlQInAField", [] { PressKey(WinMain::Instance().txt_loanamount(), Qt::Key_Q,
-                                          Qt::ControlModifier); }}),
+                                          Qt::ControlModifier); }},
+    EndRow{"FailureWhileBuildingTheMenuBar", [] {}, 1, {"menu building failed"}, FailOnAddMenu},
+    EndRow{"ExceptionInAHandler", [] { MenuAction(WinMain::Instance(), "AboutMenu")->trigger(); },
+           1, {"internal error", "NilObjectException", "the about box broke"}, BreakTheAboutBox}),
     RowName<EndRow>);
 // clang-format on
-
-TEST_F(StartupTest, FailureWhileBuildingTheMenuBarEndsWithOneAndAMessage) {
-    fw::SetUiOperationHook([](const char* op) {
-        if (std::string_view(op) == "MenuItem.AddMenu") {
-            throw fw::RuntimeException("menu building failed");
-        }
-    });
-    std::size_t windowsAtMessage = 99;
-    services.onMessage = [&](const std::string&) { windowsAtMessage = fw::WindowCount(); };
-    bool loopRan = false;
-    LoopScript script([&] { loopRan = true; });
-    int finalizerRuns = 0;
-    fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
-    Main();
-    fw::RuntimePerformFinalizers();
-    EXPECT_EQ(fw::RuntimeExit(), 1);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_NE(services.messages[0].find("menu building failed"), std::string::npos);
-    EXPECT_EQ(windowsAtMessage, 0u);
-    EXPECT_FALSE(loopRan);
-    EXPECT_EQ(finalizerRuns, 1);
-}
-
-TEST_F(StartupTest, ExceptionInAHandlerEndsTheProgramWithOneAfterFinalisersRanOnce) {
-    int finalizerRuns = 0;
-    services.onMessage = [&](const std::string& text) {
-        if (text == kAbout) {
-            throw fw::NilObjectException("the about box broke");
-        }
-    };
-    LoopScript script([&] {
-        fw::RuntimeRegisterFinalizer([&] { ++finalizerRuns; });
-        MenuAction(WinMain::Instance(), "AboutMenu")->trigger();
-    });
-    EXPECT_EQ(RunProgram(), 1);
-    EXPECT_EQ(finalizerRuns, 1);
-    ASSERT_EQ(services.messages.size(), 1u);
-    for (const char* said : {"internal error", "NilObjectException", "the about box broke"}) {
-        EXPECT_NE(services.messages[0].find(said), std::string::npos) << services.messages[0];
-    }
-}
-
-// A modal box runs an event loop of its own inside the handler that shows it.
-TEST_F(StartupTest, ClosedWindowOutlivesAModalBoxInItsOwnHandler) {
-    EarlyStartup();
-    fw::RunFrameworkInitialization(&LateStartup);
-    services.onMessage = [](const std::string&) {
-        QEventLoop box;
-        QTimer::singleShot(10, &box, &QEventLoop::quit);
-        box.exec();
-    };
-    QPointer<QWidget> frame;
-    bool aliveAfterBox = false;
-    std::string titleAfterBox;
-    QEventLoop program;
-    QTimer::singleShot(0, &program, [&] {
-        fw::Dispatch([&] {
-            WinMain& window = WinMain::Instance();
-            frame = FrameOf(window);
-            window.Close();
-            fw::MessageBox("Goodbye");
-            aliveAfterBox = !frame.isNull();
-            titleAfterBox = window.Title();
-        });
-        program.quit();
-    });
-    program.exec();
-    EXPECT_TRUE(aliveAfterBox);
-    EXPECT_EQ(titleAfterBox, "Brenquill Calculator");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(frame.isNull());  // gone once the loop that closed it is back in control
-}
 
 }  // namespace

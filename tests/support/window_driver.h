@@ -28,7 +28,6 @@
 
 namespace window_driver {
 
-
 inline const std::string kWebsite = "https://www.quorvane.com/freeforfun";
 inline const std::string kContact = "https://www.quorvane.com/write-us-now";
 inline const std::string kAbout = "About App Info Here";
@@ -64,7 +63,7 @@ inline Credits& Leave() {
     return Credits::Instance();
 }
 
-// Brings the widget's window to the front and the keyboard focus into the widget, as a click does.
+// Brings the widget's window to the front and the keyboard focus into it, as a click does.
 inline void FocusIn(QWidget* widget) {
     QWidget* frame = widget->window();
     frame->activateWindow();
@@ -113,17 +112,14 @@ inline std::vector<std::string> ShownResults() {
     return seen;
 }
 
-inline std::vector<std::string> ShowingMoney(const std::string& payment,
-                                             const std::string& interest,
-                                             const std::string& total) {
+inline std::vector<std::string> Money(const std::string& payment, const std::string& interest,
+                                      const std::string& total) {
     return {"Monthly Payment = " + payment, "Total Interest = " + interest,
             "Total to be paid over the life of the loan: " + total};
 }
 
-// What the default inputs give, and what the labels show as designed.
+// The inputs the calculator opens with, and what the labels show as designed.
 inline const std::vector<std::string> kDefaultInputs = {"100000", "360", "3.75"};
-inline const std::vector<std::string> kDefaultResults =
-    ShowingMoney("$463.12", "$66,721.61", "$166,721.61");
 inline const std::vector<std::string> kDesignedResults = {
     "(hidden) Monthly Payment", "(hidden) Total Interest", "(hidden) Total Cost Over Loan Life $"};
 
