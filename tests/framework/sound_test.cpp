@@ -15,6 +15,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Samples = std::vector<std::int16_t>;
 using rows::PrintTo;
 
 const std::string kShippedFile = BRENQUILL_SOURCE_DIR "/resources/cashregister.mp3";
@@ -100,56 +101,30 @@ TEST(ShippedCashRegisterSound, IsAudibleAndMissingFilesGiveNothing) {
 
 // ---- Playing where there is no audio output -----------------------------------------------------
 
-std::shared_ptr<const fw::PcmSound> Pcm(int rate, int channels, std::size_t samples) {
-    auto sound = std::make_shared<fw::PcmSound>();
-    sound->sampleRate = rate;
-    sound->channels = channels;
-    sound->samples.assign(samples, 1000);
-    return sound;
-}
-
-struct PlayRow {
-    std::string name;
-    std::string module;
-    std::shared_ptr<const fw::PcmSound> sound;
-    fw::AudioOutcome outcome;
-};
-
-class PlayTest : public testing::TestWithParam<PlayRow> {
-  protected:
-    // No sound server answers, whatever the machine has: it is looked for where none can be.
-    static void SetUpTestSuite() {
-        qputenv("PULSE_SERVER", "unix:/nonexistent/brenquill-audio-test/native");
-    }
-};
-
-// The second Play finds what the first one left: a module already sought, a device already tried.
-TEST_P(PlayTest, EndsAtOnceAndSaysNothing) {
+// No sound server answers, whatever the machine has: it is looked for where none can be. The second
+// Play finds what the first left (a module already sought, a device already tried), and a sound
+// that cannot be played is refused before any device is looked for.
+TEST(PlayWithoutAudioOutput, EndsAtOnceSayingWhyAndPrintsNothing) {
+    qputenv("PULSE_SERVER", "unix:/nonexistent/brenquill-audio-test/native");
     static std::vector<std::string> said;  // what Qt writes to the console meanwhile
-    said.clear();
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
             said.push_back(text.toStdString());
         });
-    EXPECT_EQ(fw::PlayThroughAudioModule(GetParam().module, GetParam().sound), GetParam().outcome);
-    EXPECT_EQ(fw::PlayThroughAudioModule(GetParam().module, GetParam().sound), GetParam().outcome);
+    auto stereo = std::make_shared<fw::PcmSound>(fw::PcmSound{44100, 2, Samples(44100)});
+    auto halfFrame = std::make_shared<fw::PcmSound>(fw::PcmSound{44100, 2, Samples(4411)});
+    auto noRate = std::make_shared<fw::PcmSound>(fw::PcmSound{0, 1, Samples(4410)});
+    using enum fw::AudioOutcome;
+    for (int twice = 0; twice < 2; ++twice) {
+        EXPECT_EQ(fw::PlayThroughAudioModule("/nonexistent/brenquill_audio", stereo),
+                  ModuleMissing);
+        EXPECT_EQ(fw::PlayThroughAudioModule(BRENQUILL_AUDIO_MODULE, stereo), NoAudioDevice);
+        EXPECT_EQ(fw::PlayThroughAudioModule(BRENQUILL_AUDIO_MODULE, nullptr), NotPlayable);
+        EXPECT_EQ(fw::PlayThroughAudioModule(BRENQUILL_AUDIO_MODULE, halfFrame), NotPlayable);
+        EXPECT_EQ(fw::PlayThroughAudioModule(BRENQUILL_AUDIO_MODULE, noRate), NotPlayable);
+    }
     qInstallMessageHandler(previous);
     EXPECT_EQ(said, std::vector<std::string>{});
 }
-
-using Outcome = fw::AudioOutcome;
-const std::string kModule = BRENQUILL_AUDIO_MODULE;
-const auto kSound = Pcm(44100, 2, 44100);
-
-// A sound that cannot be played is refused before any device is looked for.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Sounds, PlayTest, testing::Values(
-    PlayRow{"NoModuleThere", "/nonexistent/brenquill_audio", kSound, Outcome::ModuleMissing},
-    PlayRow{"RealModuleWithoutADevice", kModule, kSound, Outcome::NoAudioDevice},
-    PlayRow{"NoSound", kModule, nullptr, Outcome::NotPlayable},
-    PlayRow{"NoSampleRate", kModule, Pcm(0, 1, 4410), Outcome::NotPlayable},
-    PlayRow{"HalfAStereoFrame", kModule, Pcm(44100, 2, 4411), Outcome::NotPlayable}),
-    RowName<PlayRow>);
-// clang-format on
 
 }  // namespace

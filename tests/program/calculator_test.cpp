@@ -60,8 +60,8 @@ TEST_P(CalculateTest, ShowsTheFiguresOrRefusesWithOneMessage) {
     EXPECT_EQ(ShownInputs(), row.typed);
 }
 
-// The exact figures are printed by tests/tools/loan_reference.py from rational arithmetic; none
-// lies nearer than 0.04 cent to a rounding boundary.
+// The figures are the exact values (rational arithmetic) rounded to the cent; none lies nearer than
+// 0.04 cent to a rounding boundary, so double arithmetic must reach them.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Inputs, CalculateTest, ::testing::Values(
     CalcRow{"DefaultInputs", kDefaultInputs, kButton, kDefault, nullptr},
