@@ -157,30 +157,21 @@ TEST_F(DesignTest, EveryDesignedRecordShowsOnScreen) {
 // before one that does not show; and every control that shows lies inside its window, clear of
 // every other.
 TEST_F(DesignTest, ShowsItsTextsInsideTheWindowWithoutOverlap) {
+    // clang-format off
     const Texts calculator = {
-        "Copyright \u00A9 2026 Quorvane. All rights reserved.",
-        "Click to Visit Website",
-        "Quit",
-        "Loan Amount $",
-        "Term (in months)",
-        "Interest Rate (APR)",
-        "100000",
-        "360",
-        "3.75",
-        "Calculate",
-        "Note: This calculator only shows payments including interest. Taxes, Insurance and other "
-        "fees are not included. For estimation purposes only, your actual payments may vary. ",
-        "(hidden) Monthly Payment",
-        "(Numbers Only, no commas)",
-        "%",
-        "(hidden) Total Cost Over Loan Life $",
-        "(hidden) Total Interest"};
+        "Copyright \u00A9 2026 Quorvane. All rights reserved.", "Click to Visit Website", "Quit",
+        "Loan Amount $", "Term (in months)", "Interest Rate (APR)", "100000", "360", "3.75",
+        "Calculate", "Note: This calculator only shows payments including interest. Taxes, "
+        "Insurance and other fees are not included. For estimation purposes only, your actual "
+        "payments may vary. ", "(hidden) Monthly Payment", "(Numbers Only, no commas)", "%",
+        "(hidden) Total Cost Over Loan Life $", "(hidden) Total Interest"};
     const Texts credits = {
         "Thank you for using free software from Quorvane\n\nIf you enjoy this software, please "
         "share  it with others. If you would like to see more software like this, please let us "
         "know if you enjoyed it and suggest other topics of interest. \n\nIf you would like to "
         "support the author, contributions of any size are welcome.",
         "Visit Our Website", "Exit", "Contact Us Now"};
+    // clang-format on
     for (const auto& [window, texts] :
          {std::pair{(const fw::Window*)&WinMain::Instance(), calculator},
           std::pair{(const fw::Window*)&Credits::Instance(), credits}}) {
