@@ -153,45 +153,94 @@ TEST_F(DesignTest, EveryDesignedRecordShowsOnScreen) {
     CompareWindow(Credits::Instance(), "Credits", CreditsDesign(), CreditsControlDesigns());
 }
 
-// The texts the user reads, control by control in the order they are built, with "(hidden)"
-// before one that does not show; and every control that shows lies inside its window, clear of
-// every other.
-TEST_F(DesignTest, ShowsItsTextsInsideTheWindowWithoutOverlap) {
+// What the user sees of a window, in words: title, content size, and whether it can be resized.
+std::string Look(const fw::Window& window) {
+    const QWidget& frame = *FrameOf(window);
+    const QWidget& content = *window.impl().content;
+    return ((frame.isVisible() ? "" : "(hidden) ") + frame.windowTitle() +
+            QString(" %1x%2").arg(content.width()).arg(content.height()) +
+            (content.minimumSize() == content.maximumSize() ? " fixed" : "") +
+            (frame.windowFlags() & Qt::WindowMaximizeButtonHint ? " maximisable" : ""))
+        .toStdString();
+}
+
+// And of a control: its text (a label's with its lettering, colour and alignment), size and place.
+std::string Look(const fw::RectControl& control) {
+    const QWidget& w = *WidgetOf(control);
+    QString look = (w.isHidden() ? "(hidden) " : "") + w.property("text").toString();
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+        const QFont f = label->font();
+        const Qt::Alignment a = label->alignment();
+        look += " [" + f.family() +
+                (f.pixelSize() > 0 ? " " + QString::number(f.pixelSize()) : "") +
+                (f.bold() ? " bold" : "") + (f.italic() ? " italic" : "") + " " +
+                label->palette().color(QPalette::WindowText).name() +
+                (a & Qt::AlignHCenter ? " centre"
+                 : a & Qt::AlignRight ? " right"
+                                      : " left") +
+                (label->wordWrap() ? " wrapped]" : "]");
+    }
+    const QRect r = w.geometry();
+    return (look + QString(" %1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()))
+        .toStdString();
+}
+
+// Both windows as the user finds them once the calculator has been left, control by control in the
+// order they are built; every control that shows lies inside its window, clear of every other.
+TEST_F(DesignTest, LooksAsItsUserKnowsIt) {
     // clang-format off
     const Texts calculator = {
-        "Copyright \u00A9 2026 Quorvane. All rights reserved.", "Click to Visit Website", "Quit",
-        "Loan Amount $", "Term (in months)", "Interest Rate (APR)", "100000", "360", "3.75",
-        "Calculate", "Note: This calculator only shows payments including interest. Taxes, "
-        "Insurance and other fees are not included. For estimation purposes only, your actual "
-        "payments may vary. ", "(hidden) Monthly Payment", "(Numbers Only, no commas)", "%",
-        "(hidden) Total Cost Over Loan Life $", "(hidden) Total Interest"};
+        "(hidden) Brenquill Calculator 638x570 fixed",
+        "Copyright \u00A9 2026 Quorvane. All rights reserved. [Verdana 12 bold italic #000000 centre] 560x38 at 39,493",
+        "Click to Visit Website 173x20 at 117,443",
+        "Quit 173x20 at 329,443",
+        "Loan Amount $ [Verdana 16 #000000 right] 126x20 at 139,161",
+        "Term (in months) [Verdana 16 #000000 right] 157x20 at 108,193",
+        "Interest Rate (APR) [Verdana 16 #000000 right] 183x20 at 82,225",
+        "100000 118x22 at 269,162",
+        "360 118x22 at 269,193",
+        "3.75 118x22 at 269,225",
+        "Calculate 80x20 at 269,394",
+        " 138x128 at 12,13",
+        "Note: This calculator only shows payments including interest. Taxes, Insurance and other "
+        "fees are not included. For estimation purposes only, your actual payments may vary.  "
+        "[Verdana bold #1020c7 left wrapped] 339x84 at 214,32",
+        "(hidden) Monthly Payment [Verdana 20 #006dff centre] 480x37 at 82,271",
+        "(Numbers Only, no commas) [Verdana 14 #000000 left] 204x20 at 389,161",
+        "% [Verdana 16 #000000 left] 35x20 at 391,221",
+        "(hidden) Total Cost Over Loan Life $ [Verdana 16 #000000 centre] 553x29 at 28,344",
+        "(hidden) Total Interest [verdena 16 bold #ff4300 centre] 480x20 at 79,320"};
     const Texts credits = {
+        "Credits 830x618 maximisable",
         "Thank you for using free software from Quorvane\n\nIf you enjoy this software, please "
         "share  it with others. If you would like to see more software like this, please let us "
         "know if you enjoyed it and suggest other topics of interest. \n\nIf you would like to "
-        "support the author, contributions of any size are welcome.",
-        "Visit Our Website", "Exit", "Contact Us Now"};
+        "support the author, contributions of any size are welcome. "
+        "[verdena 20 bold italic #000000 centre wrapped] 523x300 at 153,179",
+        " 280x167 at 275,0",
+        "Visit Our Website 134x20 at 275,512",
+        "Exit 80x20 at 375,565",
+        "Contact Us Now 134x20 at 421,512"};
     // clang-format on
-    for (const auto& [window, texts] :
+    Leave();
+    for (const auto& [window, looks] :
          {std::pair{(const fw::Window*)&WinMain::Instance(), calculator},
           std::pair{(const fw::Window*)&Credits::Instance(), credits}}) {
-        Texts shown;
+        Texts shown = {Look(*window)};
         std::vector<QRect> places;
         for (std::size_t i = 0; i < window->ControlCount(); ++i) {
-            const QWidget& w = *WidgetOf(static_cast<const fw::RectControl&>(window->ControlAt(i)));
-            if (w.property("text").isValid()) {
-                shown.push_back((w.isHidden() ? "(hidden) " : "") +
-                                w.property("text").toString().toStdString());
-            }
-            if (!w.isHidden()) {
-                EXPECT_TRUE(window->impl().content->rect().contains(w.geometry())) << i;
+            const auto& control = static_cast<const fw::RectControl&>(window->ControlAt(i));
+            shown.push_back(Look(control));
+            const QRect place = WidgetOf(control)->geometry();
+            if (!WidgetOf(control)->isHidden()) {
+                EXPECT_TRUE(window->impl().content->rect().contains(place)) << control.Name();
                 for (const QRect& other : places) {
-                    EXPECT_FALSE(other.intersects(w.geometry())) << i;
+                    EXPECT_FALSE(other.intersects(place)) << control.Name();
                 }
-                places.push_back(w.geometry());
+                places.push_back(place);
             }
         }
-        EXPECT_EQ(shown, texts);
+        EXPECT_EQ(shown, looks);
     }
 }
 
