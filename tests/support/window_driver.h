@@ -77,15 +77,13 @@ inline void PressKey(const fw::TextField& field, Qt::Key key, Qt::KeyboardModifi
     QTest::keyClick(EditOf(field), key, mods);
 }
 
-// Replaces what the three fields hold with the texts, typed key by key.
+// Replaces what the three fields hold with the texts, typed key by key over the selected old ones.
 inline void Fill(const std::vector<std::string>& texts) {
     const WinMain& w = WinMain::Instance();
     const fw::TextField* fields[] = {&w.txt_loanamount(), &w.txt_term(), &w.txt_interest()};
     for (std::size_t i = 0; i < 3; ++i) {
-        PressKey(*fields[i], Qt::Key_End);
-        while (!EditOf(*fields[i])->text().isEmpty()) {
-            QTest::keyClick(EditOf(*fields[i]), Qt::Key_Backspace);
-        }
+        PressKey(*fields[i], Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(EditOf(*fields[i]), Qt::Key_Delete);
         QTest::keyClicks(EditOf(*fields[i]), QString::fromStdString(texts[i]));
     }
 }
@@ -93,9 +91,11 @@ inline void Fill(const std::vector<std::string>& texts) {
 // The three inputs as the fields show them: amount, term, rate.
 inline std::vector<std::string> ShownInputs() {
     const WinMain& w = WinMain::Instance();
-    return {EditOf(w.txt_loanamount())->text().toStdString(),
-            EditOf(w.txt_term())->text().toStdString(),
-            EditOf(w.txt_interest())->text().toStdString()};
+    std::vector<std::string> seen;
+    for (const fw::TextField* f : {&w.txt_loanamount(), &w.txt_term(), &w.txt_interest()}) {
+        seen.push_back(EditOf(*f)->text().toStdString());
+    }
+    return seen;
 }
 
 // The three result labels as the user sees them: payment, interest, total; "(hidden)" before the
