@@ -65,20 +65,16 @@ class RebuildTest : public CreditsClickTest {};
 TEST_P(RebuildTest, ClickBuildsACalculatorThatOpensLikeTheFirst) {
     Click(WinMain::Instance().btn_Calculate());
     CloseByHand(WinMain::Instance());
-    FrameOf(Credits::Instance())->resize(1000, 700);
+    FrameOf(Credits::Instance())->resize(1000, 700);  // the one built after it closes is not
     Click(Credits::Instance().ControlAs<fw::RectControl>(GetParam().name));
     EXPECT_EQ(services.urls, Texts{*GetParam().opens});
     EXPECT_EQ(fw::WindowCount(), 2u);
     EXPECT_TRUE(Shows(WinMain::Instance()));
     EXPECT_EQ(ShownInputs(), kDefaultInputs);
     EXPECT_EQ(ShownResults(), kDesignedResults);
-    MenuAction(WinMain::Instance(), "AboutMenu")->trigger();
-    EXPECT_EQ(services.messages, Texts{kAbout});
     CloseByHand(Credits::Instance());
     ASSERT_FALSE(fw::RuntimeIsQuitting());
-    const Credits& again = Leave();
-    EXPECT_TRUE(Shows(again));
-    EXPECT_EQ(again.impl().content->size(), QSize(830, 618));
+    EXPECT_EQ(Leave().impl().content->size(), QSize(830, 618));
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicks, RebuildTest, ::testing::ValuesIn(kClicks), RowName<ClickRow>);

@@ -10,28 +10,6 @@ using rows::PrintTo;
 
 using StartupTest = WindowTest;
 
-// The calculator window, which looks at itself just before its own Open handler.
-class ProbedWinMain : public WinMain {
-  public:
-    void Event_Open() override {
-        shownAtOpen = Shows(*this);
-        WinMain::Event_Open();
-    }
-    bool shownAtOpen = true;
-};
-
-// The user never sees the designed placeholders that the Open handler replaces; the application's
-// Open and the late start-up then find that calculator and build no other.
-TEST_F(StartupTest, CalculatorShowsOnlyOnceItsOpenHandlerRan) {
-    EarlyStartup();
-    auto& w = static_cast<ProbedWinMain&>(fw::ConstructWindow(std::make_unique<ProbedWinMain>()));
-    App::Instance().Event_Open();
-    LateStartup();
-    EXPECT_FALSE(w.shownAtOpen);
-    EXPECT_TRUE(Shows(w));
-    EXPECT_EQ(fw::WindowCount(), 1u);
-}
-
 // One way the program ends: what goes wrong first, if anything, and what the user does.
 struct EndRow {
     std::string name;
