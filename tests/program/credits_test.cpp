@@ -15,6 +15,7 @@ using CreditsTest = LaunchedTest;
 // it), there is one credits window, showing, and the calculator is hidden, not gone.
 TEST_F(CreditsTest, LeavingPutsOneCreditsWindowInTheCalculatorsPlace) {
     WinMain* calculator = &WinMain::Instance();
+    EXPECT_FALSE(Shows(Credits::Instance()));  // built hidden until the user leaves
     Credits* first = &Leave();
     App::Instance().QuitApp();
     App::Instance().Event_Close();
