@@ -160,17 +160,22 @@ std::string Look(const fw::Window& window) {
 std::string Look(const fw::RectControl& control) {
     const QWidget& w = *WidgetOf(control);
     QString look = (w.isHidden() ? "(hidden) " : "") + w.property("text").toString();
+    const auto a = w.property("alignment").value<Qt::Alignment>();
+    const QString aligned = QString(a & Qt::AlignHCenter ? " centre"
+                                    : a & Qt::AlignRight ? " right"
+                                                         : " left") +
+                            (a & Qt::AlignTop       ? " top"
+                             : a & Qt::AlignVCenter ? " middle"
+                                                    : " bottom");
     if (const auto* label = qobject_cast<const QLabel*>(&w)) {
         const QFont f = label->font();
-        const Qt::Alignment a = label->alignment();
         look += " [" + f.family() +
                 (f.pixelSize() > 0 ? " " + QString::number(f.pixelSize()) : "") +
                 (f.bold() ? " bold" : "") + (f.italic() ? " italic" : "") + " " +
-                label->palette().color(QPalette::WindowText).name() +
-                (a & Qt::AlignHCenter ? " centre"
-                 : a & Qt::AlignRight ? " right"
-                                      : " left") +
+                label->palette().color(QPalette::WindowText).name() + aligned +
                 (label->wordWrap() ? " wrapped]" : "]");
+    } else if (qobject_cast<const QLineEdit*>(&w) != nullptr) {
+        look += " [" + aligned.mid(1) + "]";
     }
     const QRect r = w.geometry();
     return (look + QString(" %1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()))
@@ -183,32 +188,32 @@ TEST_F(DesignTest, LooksAsItsUserKnowsIt) {
     // clang-format off
     const Texts calculator = {
         "(hidden) Brenquill Calculator 638x570 fixed centred closable",
-        "Copyright \u00A9 2026 Quorvane. All rights reserved. [Verdana 12 bold italic #000000 centre] 560x38 at 39,493",
+        "Copyright \u00A9 2026 Quorvane. All rights reserved. [Verdana 12 bold italic #000000 centre top] 560x38 at 39,493",
         "Click to Visit Website 173x20 at 117,443",
         "Quit 173x20 at 329,443",
-        "Loan Amount $ [Verdana 16 #000000 right] 126x20 at 139,161",
-        "Term (in months) [Verdana 16 #000000 right] 157x20 at 108,193",
-        "Interest Rate (APR) [Verdana 16 #000000 right] 183x20 at 82,225",
-        "100000 118x22 at 269,162",
-        "360 118x22 at 269,193",
-        "3.75 118x22 at 269,225",
+        "Loan Amount $ [Verdana 16 #000000 right top] 126x20 at 139,161",
+        "Term (in months) [Verdana 16 #000000 right top] 157x20 at 108,193",
+        "Interest Rate (APR) [Verdana 16 #000000 right top] 183x20 at 82,225",
+        "100000 [left middle] 118x22 at 269,162",
+        "360 [left middle] 118x22 at 269,193",
+        "3.75 [left middle] 118x22 at 269,225",
         "Calculate 80x20 at 269,394",
         " 138x128 at 12,13",
         "Note: This calculator only shows payments including interest. Taxes, Insurance and other "
         "fees are not included. For estimation purposes only, your actual payments may vary.  "
-        "[Verdana bold #1020c7 left wrapped] 339x84 at 214,32",
-        "(hidden) Monthly Payment [Verdana 20 #006dff centre] 480x37 at 82,271",
-        "(Numbers Only, no commas) [Verdana 14 #000000 left] 204x20 at 389,161",
-        "% [Verdana 16 #000000 left] 35x20 at 391,221",
-        "(hidden) Total Cost Over Loan Life $ [Verdana 16 #000000 centre] 553x29 at 28,344",
-        "(hidden) Total Interest [verdena 16 bold #ff4300 centre] 480x20 at 79,320"};
+        "[Verdana bold #1020c7 left top wrapped] 339x84 at 214,32",
+        "(hidden) Monthly Payment [Verdana 20 #006dff centre top] 480x37 at 82,271",
+        "(Numbers Only, no commas) [Verdana 14 #000000 left top] 204x20 at 389,161",
+        "% [Verdana 16 #000000 left top] 35x20 at 391,221",
+        "(hidden) Total Cost Over Loan Life $ [Verdana 16 #000000 centre top] 553x29 at 28,344",
+        "(hidden) Total Interest [verdena 16 bold #ff4300 centre top] 480x20 at 79,320"};
     const Texts credits = {
         "Credits 830x618 centred closable minimisable maximisable",
         "Thank you for using free software from Quorvane\n\nIf you enjoy this software, please "
         "share  it with others. If you would like to see more software like this, please let us "
         "know if you enjoyed it and suggest other topics of interest. \n\nIf you would like to "
         "support the author, contributions of any size are welcome. "
-        "[verdena 20 bold italic #000000 centre wrapped] 523x300 at 153,179",
+        "[verdena 20 bold italic #000000 centre top wrapped] 523x300 at 153,179",
         " 280x167 at 275,0",
         "Visit Our Website 134x20 at 275,512",
         "Exit 80x20 at 375,565",
