@@ -13,14 +13,7 @@
 namespace {
 
 using namespace fw::layout;
-
-std::string Bytes(std::initializer_list<int> bytes) {
-    std::string out;
-    for (int b : bytes) {
-        out += static_cast<char>(b);
-    }
-    return out;
-}
+using namespace std::string_literals;
 
 // One record and the bytes of its value as they stand in a layout, after the name and its blank.
 struct Encoding {
@@ -32,17 +25,17 @@ struct Encoding {
 TEST(LayoutString, EachValueKindIsWrittenAndReadAsItsBytes) {
     // clang-format off
     const Encoding rows[] = {
-        {"TopWhoseFirstValueByteIsTheBlank", Int("Top", 32), Bytes({0x20, 0, 0, 0, 0, 0, 0, 0})},
+        {"TopWhoseFirstValueByteIsTheBlank", Int("Top", 32), "\x20\x00\x00\x00\x00\x00\x00\x00"s},
         {"IndexOfNoControlSet", Int("Index", -2147483648LL),
-         Bytes({0x00, 0x00, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0xFF})},
-        {"NavyTextColor", Rgb("TextColor", 0x10, 0x20, 0xC7), Bytes({0xC7, 0x20, 0x10, 0x00})},
-        {"FontSize12", Single("FontSize", 12.0f), Bytes({0x00, 0x00, 0x40, 0x41})},
-        {"VisibleTrue", Bool("Visible", true), Bytes({0x01})},
-        {"FontUnitHighest", Enum8("FontUnit", 255), Bytes({0xFF})},
-        {"RightAligned", Enum64("TextAlignment", 3), Bytes({0x03, 0, 0, 0, 0, 0, 0, 0})},
-        {"EmptyTooltip", Str("Tooltip", ""), Bytes({0, 0, 0, 0})},
-        {"TextEndingInBlank", Str("Text", "Note: "), Bytes({6, 0, 0, 0}) + "Note: "},
-        {"TextWithCarriageReturns", Str("Text", "a\r\rb"), Bytes({4, 0, 0, 0}) + "a\r\rb"},
+         "\x00\x00\x00\x80\xFF\xFF\xFF\xFF"s},
+        {"NavyTextColor", Rgb("TextColor", 0x10, 0x20, 0xC7), "\xC7\x20\x10\x00"s},
+        {"FontSize12", Single("FontSize", 12.0f), "\x00\x00\x40\x41"s},
+        {"VisibleTrue", Bool("Visible", true), "\x01"s},
+        {"FontUnitHighest", Enum8("FontUnit", 255), "\xFF"s},
+        {"RightAligned", Enum64("TextAlignment", 3), "\x03\x00\x00\x00\x00\x00\x00\x00"s},
+        {"EmptyTooltip", Str("Tooltip", ""), "\x00\x00\x00\x00"s},
+        {"TextEndingInBlank", Str("Text", "Note: "), "\x06\x00\x00\x00"s + "Note: "},
+        {"TextWithCarriageReturns", Str("Text", "a\r\rb"), "\x04\x00\x00\x00"s + "a\r\rb"},
     };
     // clang-format on
     for (const Encoding& row : rows) {
@@ -74,14 +67,14 @@ TEST(LayoutString, ReaderRefusesDamageNamingPropertyAndOffset) {
     };
     // clang-format off
     const std::vector<Row> rows = {
-        {"UndeclaredName", top + "Colour " + Bytes({0, 0, 0, 0}), {"\"Colour\"", "byte 12"}},
-        {"EmptyName", top + " " + Bytes({1}), {"empty", "byte 12"}},
+        {"UndeclaredName", top + "Colour " + "\x00\x00\x00\x00"s, {"\"Colour\"", "byte 12"}},
+        {"EmptyName", top + " " + "\x01"s, {"empty", "byte 12"}},
         {"NameWithoutBlank", top + "Visible", {"\"Visible\"", "byte 12", "no blank"}},
-        {"IntegerCutShort", top + "Left " + Bytes({1, 2, 3}), {"\"Left\"", "byte 17", "cut short"}},
-        {"TextCutShort", top + "Text " + Bytes({9, 0, 0, 0}) + "Quit", {"\"Text\"", "byte 21"}},
-        {"HugeCount", top + "Text " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "x", {"\"Text\""}},
-        {"BooleanOutOfRange", top + "Visible " + Bytes({2}), {"\"Visible\"", "byte 20", "is 2"}},
-        {"ControlBytesInName", "\x01\xFF" + std::string(" ") + Bytes({1}), {"\"\\x01\\xFF\""}},
+        {"IntegerCutShort", top + "Left " + "\x01\x02\x03"s, {"\"Left\"", "byte 17", "cut short"}},
+        {"TextCutShort", top + "Text " + "\x09\x00\x00\x00"s + "Quit", {"\"Text\"", "byte 21"}},
+        {"HugeCount", top + "Text " + "\xFF\xFF\xFF\xFF"s + "x", {"\"Text\""}},
+        {"BooleanOutOfRange", top + "Visible " + "\x02"s, {"\"Visible\"", "byte 20", "is 2"}},
+        {"ControlBytesInName", "\x01\xFF" + std::string(" ") + "\x01"s, {"\"\\x01\\xFF\""}},
     };
     // clang-format on
     for (const Row& row : rows) {
