@@ -160,23 +160,13 @@ TEST_F(NoSoundFileTest, ButtonAndReturnStillShowTheResultsAndRaiseNothing) {
     EXPECT_FALSE(fw::RuntimeIsQuitting());
 }
 
-// Qt carries the locale's data, so the machine needs none installed.
-class GermanLocaleTest : public CalculatorTest {
-  protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        CalculatorTest::SetUp();
-    }
-    void TearDown() override {
-        CalculatorTest::TearDown();
-        QLocale::setDefault(previous_);
-    }
-    QLocale previous_;
-};
-
-TEST_F(GermanLocaleTest, MoneyUsesGermanSeparators) {
+// Qt carries the locale's data, so the machine needs none installed; typed numbers keep the dot.
+TEST_F(CalculatorTest, GermanMoneyUsesGermanSeparators) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Fill({"5000000000", "480", "7.25"});
     Click(WinMain::Instance().btn_Calculate());
+    QLocale::setDefault(previous);
     EXPECT_EQ(ShownResults(), Money("$31.983.596,08", "$10.352.126.119,64", "$15.352.126.119,64"));
 }
 
