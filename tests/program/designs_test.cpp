@@ -43,14 +43,13 @@ QColor C(const Value& v) {
     return QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency());
 }
 // One probe: what the widget `w` shows of the record, and what the record's value `v` asks for.
-#define PROBE(name, shown, designed)                                                 \
-    {                                                                                \
-        name, [](const QWidget& w, const Value& v) { return Seen{shown, designed}; } \
-    }
+// clang-format off
+#define PROBE(name, shown, designed) \
+    { name, [](const QWidget& w, const Value& v) { return Seen{shown, designed}; } }
 
 // What the user sees of each record, keyed by the record's name in lower case. A record missing
-// here has nothing to show, and is compared with what the object reports instead.
-// clang-format off
+// here (and every record of a window's own layout, whose looks are below) is compared with what
+// the object reports instead.
 const std::map<QString, Probe> kControlProbes = {
     PROBE("left", w.x(), I(v)), PROBE("top", w.y(), I(v)),
     PROBE("width", w.width(), I(v)), PROBE("height", w.height(), I(v)),
