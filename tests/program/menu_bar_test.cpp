@@ -15,23 +15,29 @@ using Texts = std::vector<std::string>;
 
 using MenuBarTest = LaunchedTest;
 
-// Each command as "Menu > Caption [Shortcut]", in the order the menus show them.
+// Each command as "Menu > Caption [Shortcut] (role)", in the order the menus show them.
 TEST_F(MenuBarTest, ShowsItsMenusInOrderWithCaptionsAndShortcuts) {
     Texts shown;
     for (QAction* top : FrameOf(WinMain::Instance())->findChild<QMenuBar*>()->actions()) {
         for (QAction* item : top->menu()->actions()) {
             const QString keys = item->shortcut().toString(QKeySequence::PortableText);
+            const QAction::MenuRole role = item->menuRole();  // where a Mac moves the item
             shown.push_back((top->text() + " > " + (item->isSeparator() ? "-" : item->text()) +
                              (keys.isEmpty() ? "" : " [" + keys + "]") +
-                             (item->isVisible() ? "" : " (hidden)"))
+                             (item->isVisible() ? "" : " (hidden)") +
+                             (role == QAction::AboutRole  ? " (about)"
+                              : role == QAction::QuitRole ? " (quit)"
+                                                          : ""))
                                 .toStdString());
         }
     }
     EXPECT_EQ(shown,
-              (Texts{"&File > &Quit [Ctrl+Q]", "&Edit > &Undo [Ctrl+Z]", "&Edit > -",
+              (Texts{"&File > &Quit [Ctrl+Q] (quit)", "&Edit > &Undo [Ctrl+Z]", "&Edit > -",
                      "&Edit > Cu&t [Ctrl+X]", "&Edit > &Copy [Ctrl+C]", "&Edit > &Paste [Ctrl+V]",
-                     "&Edit > &Delete", "&Edit > -", "&Edit > Select &All [Ctrl+A]", "Help > About",
-                     "Help > Visit Our Website"}));
+                     "&Edit > &Delete", "&Edit > -", "&Edit > Select &All [Ctrl+A]",
+                     "Help > About (about)", "Help > Visit Our Website"}));
+    // The application shows the same bar while no window is open, where a platform does that.
+    EXPECT_EQ(App::Instance().MenuBar(), WinMain::Instance().MenuBar());
 }
 
 // About each time it is chosen; Visit Our Website at the calculator's address as it is then.
