@@ -54,15 +54,6 @@ TEST_F(BundleResourcesTest, PicturesAndSoundAreReadOnceAndKept) {
     EXPECT_EQ(cashregister().get(), sound);
 }
 
-TEST_F(BundleResourcesTest, MissingLogoIsSoughtOnEveryCallUntilTheFileAppears) {
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), nullptr);
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), nullptr);
-    Ship("QuorvaneUpdatedLogosmall.png");
-    const std::shared_ptr<fw::Picture> found = QuorvaneUpdatedLogosmall();
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), found);
-}
-
 // Leaves the bundle without a readable sound file.
 struct Damage {
     std::string name;
