@@ -1,5 +1,5 @@
-// The program's life as a whole: start-up with one calculator window, and every way it ends, with
-// its exit status and the message of a failure that nothing handled.
+// The program's life as a whole: every way it ends, with its exit status and the message of a
+// failure that nothing handled.
 
 #include "tests/support/window_driver.h"
 
