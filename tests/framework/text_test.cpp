@@ -12,7 +12,6 @@ namespace {
 
 using rows::PrintTo;
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr const char* kMoney = "\\$###,#0.00";
 
 // ---- Val and IsNumeric: one table, since the window relies on them agreeing ---------------------
@@ -43,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Text, NumberTest, testing::Values(
     NumberRow{"Infinity", "inf", false, 0},           NumberRow{"Hexadecimal", "0x10", false, 0},
     NumberRow{"ExponentWithoutDigits", "1e", false, 0},
     NumberRow{"InnerBlank", "1 2", false, 0},
+    NumberRow{"EveryDigit", "1234567890", true, 1234567890},
     NumberRow{"EmbeddedNul", std::string_view("1\0" "2", 3), false, 0},
     NumberRow{"ExponentBeyondAnyInteger", "1e99999999999999999999", false, 0}),
     RowName<NumberRow>);
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Values, MoneyTest, testing::Values(
     FormatRow{"Millions", 1234567.891, "$1,234,567.89"},
     FormatRow{"Billions", 9600714860.21, "$9,600,714,860.21"},
     FormatRow{"Negative", -1234.5, "-$1,234.50"},
-    FormatRow{"NegativeInfinity", -kInfinity, "-$\u221E"},
+    FormatRow{"NegativeInfinity", -std::numeric_limits<double>::infinity(), "-$\u221E"},
     FormatRow{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "$NaN"},
     FormatRow{"GermanSeparators", 166721.613, "$166.721,61", {".", ","}},
     FormatRow{"ExactTieUp", 0.125, "$0.13"},

@@ -72,8 +72,8 @@ const std::string* kSound = nullptr;
 const Texts kShown = kDesignedResults;
 INSTANTIATE_TEST_SUITE_P(Inputs, CalculateTest, ::testing::Values(
     CalcRow{"DefaultInputs", kDefaultInputs, kButton, kDefault, kSound},
-    CalcRow{"ReturnInAmount", {"1000", "12", "12"}, kReturnInAmount,
-            Money("$88.85", "$66.19", "$1,066.19"), kSound},
+    CalcRow{"ReturnInAmount", {"9999", "12", "9.9"}, kReturnInAmount,
+            Money("$878.61", "$544.27", "$10,543.27"), kSound},
     CalcRow{"ReturnInTerm", {"250000", "180", "6.5"}, kReturnInTerm,
             Money("$2,177.77", "$141,998.31", "$391,998.31"), kSound},
     CalcRow{"ReturnInRate", {"1000", "1", "12"}, kReturnInRate,

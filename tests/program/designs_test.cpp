@@ -2,7 +2,6 @@
 // framework's reader, is compared with what its widget shows; the facts the user knows them by
 // (texts, lettering, places, window sizes, tab order, logos) stand as named lines.
 
-#include <QDebug>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
@@ -14,38 +13,27 @@
 #include "credits/credits_design.h"
 #include "tests/support/window_driver.h"
 
-// Readable failures for the toolkit's values.
-static void PrintTo(const QVariant& value, std::ostream* out) {
-    QString text;
-    QDebug(&text) << value;
-    *out << text.toStdString();
-}
-
 namespace {
 
 using namespace window_driver;
 using Value = fw::PropertyValue;
 using Texts = std::vector<std::string>;
-using Seen = std::pair<QVariant, QVariant>;  // what the widget shows, what the design asks for
+using Seen = std::pair<std::string, std::string>;  // what the widget shows, what the design asks
 using Probe = Seen (*)(const QWidget&, const Value&);
 
-bool B(const Value& v) {
-    return std::get<bool>(v);
-}
-int I(const Value& v) {
-    return static_cast<int>(std::get<std::int64_t>(v));
-}
-QString S(const Value& v) {
-    return QString::fromStdString(std::get<std::string>(v));
-}
-QColor C(const Value& v) {
-    const fw::Color c = std::get<fw::Color>(v);
+// The designed value as each kind of widget property holds it, and any value as text.
+const auto B = [](const Value& v) { return std::get<bool>(v); };
+const auto I = [](const Value& v) { return static_cast<int>(std::get<std::int64_t>(v)); };
+const auto S = [](const Value& v) { return QString::fromStdString(std::get<std::string>(v)); };
+const auto C = [](const Value& v) {
+    const fw::Color c = std::get<fw::Color>(v);  // its top byte is transparency, not opacity
     return QColor(c.Red(), c.Green(), c.Blue(), 255 - c.Transparency());
-}
+};
+const auto Text = [](const QVariant& value) { return value.toString().toStdString(); };
 // One probe: what the widget `w` shows of the record, and what the record's value `v` asks for.
 // clang-format off
 #define PROBE(name, shown, designed) \
-    { name, [](const QWidget& w, const Value& v) { return Seen{shown, designed}; } }
+    { name, [](const QWidget& w, const Value& v) { return Seen{Text(shown), Text(designed)}; } }
 
 // What the user sees of each record, keyed by the record's name in lower case. A record missing
 // here (and every record of a window's own layout, whose looks are below) is compared with what

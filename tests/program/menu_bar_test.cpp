@@ -112,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Items, EditItemTest, ::testing::Values(
     EditRow{"CopySelection", "EditCopy", "250000", "", 0, 3, "x", "250000", "250", "250"},
     EditRow{"PasteOverSelection", "EditPaste", "6.5", "", 0, 3, "7.25", "7.25", "7.25", ""},
     EditRow{"DeleteSelection", "EditClear", "30.5", "", 2, 1, "x", "305", "x", ""},
+    EditRow{"DeleteWithNothingSelected", "EditClear", "30.5", "", 2, 0, "x", "30.5", "x", ""},
     EditRow{"SelectAll", "EditSelectAll", "1500", "", 1, 0, "x", "1500", "x", "1500"}),
     RowName<EditRow>);
 // clang-format on
