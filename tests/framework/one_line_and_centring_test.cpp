@@ -12,6 +12,8 @@
 
 namespace {
 
+using rows::PrintTo;
+
 struct PastedRow {
     std::string name;
     std::string_view text;

@@ -2,116 +2,68 @@
 // or broken file gives. Each test reads a Resources folder of its own, filled from the shipped
 // assets.
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <ostream>
-#include <random>
-#include <string>
+#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include <filesystem>
 
 #include "app/bundle_resources.h"
 #include "framework/resources.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/rows.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using rows::PrintTo;
 
 const fs::path kShipped = fs::path(BRENQUILL_SOURCE_DIR) / "resources";
 constexpr char kSoundFile[] = "cashregister.mp3";
-constexpr char kLogoFile[] = "QuorvaneUpdatedLogosmall.png";
-
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class BundleResourcesTest : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        root_ = fs::temp_directory_path() /
-                ("bundle_resources_test-" + std::to_string(std::random_device()()));
-        fs::create_directories(resources_ = root_ / "Resources");
+        fs::create_directories(resources_);
         fw::SetApplicationBundleResourcesForTesting(resources_);
     }
     void TearDown() override {
         fw::SetApplicationBundleResourcesForTesting({});
         ProgramTest::TearDown();
-        fs::remove_all(root_);
     }
-
-    // Puts the shipped file into the folder, making the folder and clearing whatever is in the
-    // file's place first.
+    // Puts the shipped file into the folder, in place of whatever is there.
     void Ship(const std::string& file) {
         fs::create_directories(resources_);
         fs::remove_all(resources_ / file);
         fs::copy_file(kShipped / file, resources_ / file);
     }
 
-    fs::path root_;
-    fs::path resources_;
+    QTemporaryDir root_;
+    fs::path resources_ = fs::path(root_.path().toStdString()) / "Resources";
 };
 
-TEST_F(BundleResourcesTest, CalculatorPictureIsReadOnceAndKept) {
+TEST_F(BundleResourcesTest, PicturesAndSoundAreReadOnceAndKept) {
     Ship("loanCalc.png");
-    // Only the address is held, so a loader that kept no picture of its own fails here too.
-    const fw::Picture* first = loanCalc().get();
-    ASSERT_NE(first, nullptr);
-    fs::remove(resources_ / "loanCalc.png");
-    EXPECT_EQ(loanCalc().get(), first);
-}
-
-TEST_F(BundleResourcesTest, SoundIsDecodedOnceAndKeptWithoutTheFiles) {
-    Ship(kSoundFile);
-    const std::shared_ptr<fw::Sound> first = cashregister();
-    ASSERT_NE(first, nullptr);
+    fs::create_symlink(kShipped / kSoundFile, resources_ / kSoundFile);  // as some packagers do
+    // Only the addresses are held, so a loader that kept nothing of its own fails here too.
+    const fw::Picture* picture = loanCalc().get();
+    const fw::Sound* sound = cashregister().get();
+    ASSERT_NE(picture, nullptr);
+    ASSERT_NE(sound, nullptr);
     fs::remove_all(resources_);
-    EXPECT_EQ(cashregister(), first);
+    EXPECT_EQ(loanCalc().get(), picture);
+    EXPECT_EQ(cashregister().get(), sound);
 }
 
-// Leaves the bundle without a readable file of that name.
+// Leaves the bundle without a readable sound file.
 struct Damage {
-    const char* name;
-    void (*apply)(const fs::path& resources, const std::string& file);
+    std::string name;
+    void (*apply)(const fs::path& resources);
 };
-
-void PrintTo(const Damage& row, std::ostream* out) {
-    *out << row.name;
-}
-
-const Damage kDamages[] = {
-    {"MissingResourcesFolder",
-     [](const fs::path& resources, const std::string&) { fs::remove_all(resources); }},
-    {"MissingFile", [](const fs::path&, const std::string&) {}},
-    {"EmptyFile",
-     [](const fs::path& resources, const std::string& file) { WriteText(resources / file, ""); }},
-    {"TextFile",
-     [](const fs::path& resources, const std::string& file) {
-         WriteText(resources / file, "Loan 250000, rate 4.5%, 30 years\n");
-     }},
-    {"FirstHalfOnly",
-     [](const fs::path& resources, const std::string& file) {
-         std::ifstream in(kShipped / file, std::ios::binary);
-         const std::string bytes(std::istreambuf_iterator<char>(in), {});
-         WriteText(resources / file, bytes.substr(0, bytes.size() / 2));
-     }},
-};
-
-TEST_F(BundleResourcesTest, MissingLogoIsSoughtOnEveryCallUntilTheFileAppears) {
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), nullptr);
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), nullptr);
-    Ship(kLogoFile);
-    const std::shared_ptr<fw::Picture> found = QuorvaneUpdatedLogosmall();
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(QuorvaneUpdatedLogosmall(), found);
-}
 
 class MissingSound : public BundleResourcesTest, public testing::WithParamInterface<Damage> {};
 
 TEST_P(MissingSound, GivesNothingForTheRestOfTheRunEvenWhenPutBack) {
-    GetParam().apply(resources_, kSoundFile);
+    GetParam().apply(resources_);
     EXPECT_EQ(cashregister(), nullptr);
     Ship(kSoundFile);
     EXPECT_EQ(cashregister(), nullptr);
@@ -122,7 +74,14 @@ TEST_P(MissingSound, GivesNothingForTheRestOfTheRunEvenWhenPutBack) {
     EXPECT_NE(cashregister(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Damages, MissingSound, testing::ValuesIn(kDamages),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Damages, MissingSound, testing::Values(
+    Damage{"MissingResourcesFolder", [](const fs::path& r) { fs::remove_all(r); }},
+    Damage{"MissingFile", [](const fs::path&) {}},
+    Damage{"FirstHalfOnly", [](const fs::path& r) {
+        fs::copy_file(kShipped / kSoundFile, r / kSoundFile);
+        fs::resize_file(r / kSoundFile, fs::file_size(r / kSoundFile) / 2); }}),
+    RowName<Damage>);
+// clang-format on
 
 }  // namespace

@@ -5,11 +5,34 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "framework/runtime.h"
-#include "tests/support/recorder.h"
+#include "framework/services.h"
+#include "framework/sound_file.h"
+
+// Replaces the framework's services for its lifetime and records what the program asked of them.
+struct ServiceRecorder {
+    std::vector<std::string> messages, urls;
+    int plays = 0;  // sounds handed over with something to hear
+    // Runs when a message box would be shown, before it is recorded.
+    std::function<void(const std::string&)> onMessage;
+
+  private:
+    fw::ScopedServices scope_{fw::Services{
+        [this](const std::string& text) {
+            if (onMessage) {
+                onMessage(text);
+            }
+            messages.push_back(text);
+        },
+        [this](const std::string& url) { urls.push_back(url); },
+        [this](const std::shared_ptr<const fw::PcmSound>& s) { plays += s && !s->samples.empty(); },
+    }};
+};
 
 // A fresh runtime for each test, finalised at its end, with recorded services.
 class ProgramTest : public ::testing::Test {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/recorder.h"
+#include "tests/support/program_fixture.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

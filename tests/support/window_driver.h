@@ -1,16 +1,16 @@
 #pragma once
 
 // Brings the program's windows up with the bundle's real pictures and sound, and drives them as a
-// user would: clicks, keys typed into the focused field, the close button. What the user sees is
-// read from the widgets.
+// user would: clicks, keys typed into the focused field, menu commands, the close button. What the
+// user sees is read from the widgets.
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include <filesystem>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,16 +29,8 @@
 namespace window_driver {
 
 inline const std::string kWebsite = "https://www.quorvane.com/freeforfun";
-
-// A failing row is reported by its name, not dumped byte by byte. A test file brings this in with
-// `using window_driver::PrintTo;` inside the namespace of its rows.
-template <class Row>
-requires requires(const Row& r) {
-    r.name;
-}
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+inline const std::string kContact = "https://www.quorvane.com/write-us-now";
+inline const std::string kAbout = "About App Info Here";
 
 inline QWidget* WidgetOf(const fw::RectControl& control) {
     return control.impl().widget.data();
@@ -48,6 +40,12 @@ inline QWidget* FrameOf(const fw::Window& window) {
 }
 inline QLineEdit* EditOf(const fw::TextField& field) {
     return qobject_cast<QLineEdit*>(WidgetOf(field));
+}
+inline bool Shows(const fw::Window& window) {
+    return FrameOf(window)->isVisible();
+}
+inline QAction* MenuAction(const fw::Window& window, const char* itemName) {
+    return FrameOf(window)->findChild<QAction*>(QString::fromLatin1(itemName));
 }
 
 inline void Click(const fw::RectControl& control) {
@@ -59,37 +57,45 @@ inline void CloseByHand(const fw::Window& window) {
     FrameOf(window)->close();
 }
 
-// Brings the field's window to the front and the keyboard focus into the field, then the key.
-inline void PressKey(const fw::TextField& field, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-    QWidget* frame = FrameOf(*field.Owner());
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-    QLineEdit* edit = EditOf(field);
-    edit->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([edit] { return QApplication::focusWidget() == edit; }));
-    QTest::keyClick(edit, key, mods);
+// Leaves the calculator as its Quit button does.
+inline Credits& Leave() {
+    Click(WinMain::Instance().btn_quit());
+    return Credits::Instance();
 }
 
-// Replaces what the three fields hold with the texts, typed key by key.
-inline void Fill(const char* amount, const char* term, const char* rate) {
+// Brings the widget's window to the front and the keyboard focus into it, as a click does.
+inline void FocusIn(QWidget* widget) {
+    QWidget* frame = widget->window();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    widget->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; }));
+}
+
+inline void PressKey(const fw::TextField& field, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    FocusIn(EditOf(field));
+    QTest::keyClick(EditOf(field), key, mods);
+}
+
+// Replaces what the three fields hold with the texts, typed key by key over the selected old ones.
+inline void Fill(const std::vector<std::string>& texts) {
     const WinMain& w = WinMain::Instance();
-    for (auto [field, text] :
-         {std::pair{&w.txt_loanamount(), amount}, std::pair{&w.txt_term(), term},
-          std::pair{&w.txt_interest(), rate}}) {
-        PressKey(*field, Qt::Key_End);
-        while (!EditOf(*field)->text().isEmpty()) {
-            QTest::keyClick(EditOf(*field), Qt::Key_Backspace);
-        }
-        QTest::keyClicks(EditOf(*field), QString::fromUtf8(text));
+    const fw::TextField* fields[] = {&w.txt_loanamount(), &w.txt_term(), &w.txt_interest()};
+    for (std::size_t i = 0; i < 3; ++i) {
+        PressKey(*fields[i], Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(EditOf(*fields[i]), Qt::Key_Delete);
+        QTest::keyClicks(EditOf(*fields[i]), QString::fromStdString(texts[i]));
     }
 }
 
 // The three inputs as the fields show them: amount, term, rate.
 inline std::vector<std::string> ShownInputs() {
     const WinMain& w = WinMain::Instance();
-    return {EditOf(w.txt_loanamount())->text().toStdString(),
-            EditOf(w.txt_term())->text().toStdString(),
-            EditOf(w.txt_interest())->text().toStdString()};
+    std::vector<std::string> seen;
+    for (const fw::TextField* f : {&w.txt_loanamount(), &w.txt_term(), &w.txt_interest()}) {
+        seen.push_back(EditOf(*f)->text().toStdString());
+    }
+    return seen;
 }
 
 // The three result labels as the user sees them: payment, interest, total; "(hidden)" before the
@@ -106,16 +112,14 @@ inline std::vector<std::string> ShownResults() {
     return seen;
 }
 
-inline std::vector<std::string> ShowingMoney(const char* payment, const char* interest,
-                                             const char* total) {
-    return {std::string("Monthly Payment = ") + payment,
-            std::string("Total Interest = ") + interest,
-            std::string("Total to be paid over the life of the loan: ") + total};
+inline std::vector<std::string> Money(const std::string& payment, const std::string& interest,
+                                      const std::string& total) {
+    return {"Monthly Payment = " + payment, "Total Interest = " + interest,
+            "Total to be paid over the life of the loan: " + total};
 }
 
-// What the default inputs give, and what the labels show as designed.
-inline const std::vector<std::string> kDefaultResults =
-    ShowingMoney("$463.12", "$66,721.61", "$166,721.61");
+// The inputs the calculator opens with, and what the labels show as designed.
+inline const std::vector<std::string> kDefaultInputs = {"100000", "360", "3.75"};
 inline const std::vector<std::string> kDesignedResults = {
     "(hidden) Monthly Payment", "(hidden) Total Interest", "(hidden) Total Cost Over Loan Life $"};
 
