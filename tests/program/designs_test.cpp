@@ -11,6 +11,7 @@
 
 #include "calculator/win_main_design.h"
 #include "credits/credits_design.h"
+#include "framework/placement.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -128,11 +129,15 @@ TEST_F(DesignTest, EveryDesignedRecordShowsOnScreen) {
 std::string Look(const fw::Window& window) {
     const QWidget& frame = *FrameOf(window);
     const QWidget& content = *window.impl().content;
-    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Centred as far as the screen allows: a window larger than it keeps its top left on it.
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect outer = frame.frameGeometry();
+    const fw::ScreenPoint centred = fw::CentredIn({free.x(), free.y(), free.width(), free.height()},
+                                                  outer.width(), outer.height());
     QString look = (frame.isVisible() ? "" : "(hidden) ") + frame.windowTitle() +
                    QString(" %1x%2").arg(content.width()).arg(content.height()) +
                    (content.minimumSize() == content.maximumSize() ? " fixed" : "") +
-                   (frame.frameGeometry().center() == middle ? " centred" : "") +
+                   (outer.topLeft() == QPoint(centred.x, centred.y) ? " centred" : "") +
                    (content.autoFillBackground() ? " coloured" : "");
     for (auto [hint, name] : {std::pair{Qt::WindowCloseButtonHint, " closable"},
                               std::pair{Qt::WindowMinimizeButtonHint, " minimisable"},
