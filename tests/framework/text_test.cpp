@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Text, NumberTest, testing::Values(
     NumberRow{"ThousandsComma", "100,000", false, 0}, NumberRow{"SurroundingBlanks", " 12 ", true, 12},
     NumberRow{"PlusSign", "+5", true, 5},             NumberRow{"NegativeZero", "-0", true, 0},
     NumberRow{"LeadingPoint", ".5", true, 0.5},       NumberRow{"TrailingPoint", "5.", true, 5},
-    NumberRow{"Exponent", "1e3", true, 1000},         NumberRow{"Underflow", "1e-400", true, 0},
+    NumberRow{"CapitalExponent", "1E3", true, 1000},  NumberRow{"Underflow", "1e-400", true, 0},
     NumberRow{"Overflow", "1e400", false, 0},         NumberRow{"NotANumber", "nan", false, 0},
     NumberRow{"Infinity", "inf", false, 0},           NumberRow{"Hexadecimal", "0x10", false, 0},
     NumberRow{"ExponentWithoutDigits", "1e", false, 0},
