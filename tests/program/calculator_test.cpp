@@ -25,6 +25,7 @@ struct Road {
     const char* field;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
+    bool held = false;  // long enough for the key to repeat
 };
 const Road kButton{nullptr, {}, {}};
 const Road kReturnInAmount{"txt_loanamount", Qt::Key_Return, {}};
@@ -39,7 +40,12 @@ void Ask(const Road& road) {
     if (widget->focusPolicy() != Qt::NoFocus) {
         FocusIn(widget);
     }
-    QTest::keyClick(widget, road.key, road.modifiers);
+    QTest::keyPress(widget, road.key, road.modifiers);
+    if (road.held) {
+        QKeyEvent repeat(QEvent::KeyPress, road.key, road.modifiers, QString(), true);
+        QApplication::sendEvent(widget, &repeat);
+    }
+    QTest::keyRelease(widget, road.key, road.modifiers);
 }
 
 struct CalcRow {
@@ -90,6 +96,12 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CalculateTest, ::testing::Values(
             Money("$31,983,596.08", "$10,352,126,119.64", "$15,352,126,119.64"), kSound},
     CalcRow{"SmallLoanWithBlanks", {" 0.5", "3 ", "+.1"}, kButton,
             Money("$0.17", "$0.00", "$0.50"), kSound},
+    // A focused button answers Space, Return and Enter, and a held key presses it once.
+    CalcRow{"SpaceOnCalculate", kDefaultInputs, {"btn_Calculate", Qt::Key_Space, {}}, kDefault, kSound},
+    CalcRow{"HeldReturnOnCalculate", kDefaultInputs, {"btn_Calculate", Qt::Key_Return, {}, true},
+            kDefault, kSound},
+    CalcRow{"EnterOnCalculate", kDefaultInputs, {"btn_Calculate", Qt::Key_Enter, Qt::KeypadModifier},
+            kDefault, kSound},
     CalcRow{"EscapeInRate", kDefaultInputs, {"txt_interest", Qt::Key_Escape, {}}, kShown, kSound},
     CalcRow{"UpArrowInTerm", kDefaultInputs, {"txt_term", Qt::Key_Up, {}}, kShown, kSound},
     // There is no default or cancel button: a key that reaches the window past its controls
