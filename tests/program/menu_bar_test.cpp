@@ -97,7 +97,8 @@ TEST_P(EditItemTest, ActsOnTheFocusedField) {
     QAction* action = MenuAction(WinMain::Instance(), row.item);
     ASSERT_TRUE(action->isEnabled());
     action->trigger();
-    EXPECT_EQ(field->text().toStdString(), row.expectedText);
+    QString shown = field->text();  // with a bar where the cursor stands
+    EXPECT_EQ(shown.insert(field->cursorPosition(), '|').toStdString(), row.expectedText);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row.expectedClipboard);
     EXPECT_EQ(field->selectedText().toStdString(), row.expectedSelection);
     EXPECT_EQ(EditOf(WinMain::Instance().txt_term())->text(), "360");
@@ -107,13 +108,15 @@ TEST_P(EditItemTest, ActsOnTheFocusedField) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Items, EditItemTest, ::testing::Values(
-    EditRow{"UndoTyping", "EditUndo", "12", "5", -1, 0, "x", "12", "x", ""},
-    EditRow{"CutSelection", "EditCut", "250000", "", 3, 3, "x", "250", "000", ""},
-    EditRow{"CopySelection", "EditCopy", "250000", "", 0, 3, "x", "250000", "250", "250"},
-    EditRow{"PasteOverSelection", "EditPaste", "6.5", "", 0, 3, "7.25", "7.25", "7.25", ""},
-    EditRow{"DeleteSelection", "EditClear", "30.5", "", 2, 1, "x", "305", "x", ""},
-    EditRow{"DeleteWithNothingSelected", "EditClear", "30.5", "", 2, 0, "x", "30.5", "x", ""},
-    EditRow{"SelectAll", "EditSelectAll", "1500", "", 1, 0, "x", "1500", "x", "1500"}),
+    EditRow{"UndoTyping", "EditUndo", "12", "5", -1, 0, "x", "12|", "x", ""},
+    EditRow{"CutSelection", "EditCut", "250000", "", 3, 3, "x", "250|", "000", ""},
+    EditRow{"CopySelection", "EditCopy", "250000", "", 0, 3, "x", "250|000", "250", "250"},
+    EditRow{"PasteOverSelection", "EditPaste", "6.5", "", 0, 3, "7.25", "7.25|", "7.25", ""},
+    EditRow{"DeleteSelection", "EditClear", "30.5", "", 2, 1, "x", "30|5", "x", ""},
+    EditRow{"DeleteWithNothingSelected", "EditClear", "30.5", "", 2, 0, "x", "30|.5", "x", ""},
+    // A break pasted before the text becomes a blank, and the cursor stays after the paste.
+    EditRow{"PasteBeforeTextWithABreak", "EditPaste", "6.5", "", 0, 0, "7\r", "7 |6.5", "7\r", ""},
+    EditRow{"SelectAll", "EditSelectAll", "1500", "", 1, 0, "x", "1500|", "x", "1500"}),
     RowName<EditRow>);
 // clang-format on
 
