@@ -75,6 +75,11 @@ def check_layout(prefix, build, source):
     for path in (f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml"):
         if not (prefix / path).is_file():
             raise Failure(f"{path} is missing")
+    # The desktop's menu starts the program through the link and shows the icons installed below.
+    entry = dict(line.split("=", 1) for line in (prefix / f"share/applications/{ID}.desktop")
+                 .read_text().splitlines() if "=" in line)
+    if not (prefix / "bin" / entry["Exec"]).is_symlink() or entry["Icon"] != ID:
+        raise Failure(f"the desktop entry starts {entry['Exec']!r} with the icon {entry['Icon']!r}")
     for size in ICON_SIZES:
         icon = f"share/icons/hicolor/{size}x{size}/apps/{ID}.png"
         png = (prefix / icon).read_bytes()[:24] if (prefix / icon).is_file() else b""
