@@ -3,6 +3,7 @@
 // calculation; its website links; a machine without the sound or with German money.
 
 #include <QLocale>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "tests/support/window_driver.h"
@@ -147,6 +148,24 @@ TEST_F(CalculatorTest, RefusalsKeepTheLastResultsAndEverySuccessRingsOnce) {
     PressKey(WinMain::Instance().txt_interest(), Qt::Key_Return);
     EXPECT_EQ(ShownResults(), Money("$2,177.77", "$141,998.31", "$391,998.31"));
     EXPECT_EQ(services.plays, 2);
+}
+
+// The box as the real services show it: titled with the program's name, with no icon; Return
+// answers it.
+TEST_F(CalculatorTest, RefusalShowsAPlainBoxTitledWithTheProgramsName) {
+    Fill({"100000", "abc", "3.75"});
+    const fw::ScopedServices real(fw::RealServices());
+    std::string seen;
+    LoopScript answer([&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = (box->windowTitle() + ": " + box->text()).toStdString() +
+               (box->icon() == QMessageBox::NoIcon ? "" : " (with an icon)");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    Click(WinMain::Instance().btn_Calculate());
+    EXPECT_EQ(seen, "Brenquill: " + kNotNumeric);
+    EXPECT_FALSE(answer.timedOut);
 }
 
 TEST_F(CalculatorTest, CopyrightLineAndVisitWebsiteOpenTheWebsite) {
