@@ -12,6 +12,7 @@ import signal
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 from x_session import Failure, Session, reads_like, wait_for_reading
 
@@ -229,6 +230,15 @@ def third_run(session, app):
         raise Failure(f"the calculator stands at {x},{y}, outside the {screen} screen")
     if x != (screen[0] - width) // 2:
         raise Failure(f"the calculator stands at x = {x}, not centred on the screen")
+
+    step("its picture is the one made for twice the scale, drawn pixel for pixel")
+    picture = Path(app).resolve().parent.parent / "Resources/loanCalc@2x.png"
+    box = (calc.origin[0] + 12 * 2, calc.origin[1] + 13 * 2, 276, 256)
+
+    def shows_picture():
+        shot = session.screenshot("picture")
+        return session.region_shows(shot, box, picture, calc.origin), shot.name
+    wait_for_reading(f"{picture.name} at {box}", shows_picture, REACT)
 
     step("Ctrl+Q in the credits window ends the program with exit code 0")
     calc.click(QUIT)

@@ -247,6 +247,20 @@ class Session:
                               capture_output=True, text=True, timeout=30)
         return normalize(done.stdout)
 
+    def region_shows(self, shot, box, picture, background_at):
+        """Whether a region holds the picture pixel for pixel, laid over the colour that the
+        screenshot has at the point background_at."""
+        x, y, w, h = box
+        colour = subprocess.run(["convert", str(shot), "-format",
+                                 "%%[pixel:p{%d,%d}]" % background_at, "info:"],
+                                check=True, capture_output=True, text=True, timeout=30)
+        done = subprocess.run(["convert", str(shot), "-crop", f"{w}x{h}+{x}+{y}", "+repage",
+                               "(", str(picture), "-background", colour.stdout, "-flatten", ")",
+                               "-fuzz", "1%", "-metric", "AE", "-compare",
+                               "-format", "%[distortion]", "info:"],
+                              check=True, capture_output=True, text=True, timeout=30)
+        return float(done.stdout) == 0.0
+
     def region_is_blank(self, shot, box):
         """Whether a region is one flat colour: nothing drawn there."""
         x, y, w, h = box
