@@ -144,6 +144,13 @@ INSTANTIATE_TEST_SUITE_P(Ways, EndTest, ::testing::Values(
                             EXPECT_FALSE(fw::AnyWindowVisible()); }},
     EndRow{"CtrlQInAField", [] { PressKey(WinMain::Instance().txt_loanamount(), Qt::Key_Q,
                                           Qt::ControlModifier); }},
+    EndRow{"CtrlQInTheCreditsWindow", [] { QWidget* content = Leave().impl().content;
+                                          FocusIn(content);
+                                          QTest::keyClick(content, Qt::Key_Q, Qt::ControlModifier); }},
+    // Visit Our Website builds the closed calculator again, beside the credits window.
+    EndRow{"CtrlQInACalculatorBesideTheCredits", [] { CloseByHand(WinMain::Instance());
+        Click(Credits::Instance().btn_VisitOurWebsite());
+        PressKey(WinMain::Instance().txt_loanamount(), Qt::Key_Q, Qt::ControlModifier); }},
     EndRow{"FailureWhileBuildingTheMenuBar", [] {}, 1, {"menu building failed"}, FailOnAddMenu},
     EndRow{"ExceptionInAHandler", [] { MenuAction(WinMain::Instance(), "AboutMenu")->trigger(); },
            1, {"internal error", "NilObjectException", "the about box broke"}, BreakTheAboutBox}),
