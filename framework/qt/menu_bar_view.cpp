@@ -219,7 +219,8 @@ QWidget* BuildApplicationShortcuts(Window& window, const std::shared_ptr<MenuBar
     if (!bar) {
         return nullptr;
     }
-    // A bar that is never shown holds the actions; the window's frame answers their shortcuts.
+    // A bar that is never shown holds the actions, so its menus answer no key: the frame answers
+    // the shortcuts, and only while its own window is the active one.
     auto* hidden = new QMenuBar(nullptr);
     Populate(hidden, nullptr, *bar);
     for (QAction* action : hidden->findChildren<QAction*>()) {
