@@ -58,9 +58,7 @@ void RectControl::Impl::ApplyFont(const DesignedFont& designed) {
     }
 }
 
-void UpdateTabOrder(Window& window) {
-    // Only widgets that can take the focus: the toolkit ignores a link to or from any other, which
-    // would leave the chain in creation order wherever a label stands between two fields.
+std::vector<RectControl*> FocusableInTabOrder(const Window& window) {
     std::vector<RectControl*> order;
     for (std::size_t i = 0; i < window.ControlCount(); ++i) {
         auto* c = dynamic_cast<RectControl*>(&window.ControlAt(i));
@@ -70,6 +68,13 @@ void UpdateTabOrder(Window& window) {
     }
     std::stable_sort(order.begin(), order.end(),
                      [](RectControl* a, RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+    return order;
+}
+
+void UpdateTabOrder(Window& window) {
+    // Only widgets that can take the focus: the toolkit ignores a link to or from any other, which
+    // would leave the chain in creation order wherever a label stands between two fields.
+    const std::vector<RectControl*> order = FocusableInTabOrder(window);
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->impl().widget, order[i]->impl().widget);
     }

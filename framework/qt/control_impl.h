@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/qt/convert.h"
 #include "framework/rect_control.h"
@@ -40,6 +41,9 @@ bool RaiseAnswered(const Handler& handler, Args&... args) {
     }
     return consumed;
 }
+
+// The window's controls that can take the focus, by TabIndex (in the order made where equal).
+std::vector<RectControl*> FocusableInTabOrder(const Window& window);
 
 // Orders the window's controls for keyboard focus by their TabIndex.
 void UpdateTabOrder(Window& window);

@@ -114,18 +114,14 @@ static void CentreOnPrimaryScreen(QWidget& frame) {
 // Where typing goes when the window opens: its first text field in tab order, else no control at
 // all, so that neither a click nor a key acts on a button the user did not choose.
 void Window::Impl::FocusFirstTextField() {
-    RectControl* first = nullptr;
-    for (const auto& entry : controls) {
-        auto* c = dynamic_cast<RectControl*>(entry.second.get());
-        const QWidget* widget = c != nullptr ? c->impl().widget.data() : nullptr;
-        if (widget != nullptr && c->TakesFocusWhenOpened() && c->Visible() && c->Enabled() &&
-            (widget->focusPolicy() & Qt::TabFocus) != 0 &&
-            (first == nullptr || c->TabIndex() < first->TabIndex())) {
-            first = c;
+    for (RectControl* c : FocusableInTabOrder(owner)) {
+        if (c->TakesFocusWhenOpened() && c->Visible() && c->Enabled() &&
+            (c->impl().widget->focusPolicy() & Qt::TabFocus) != 0) {
+            c->impl().widget->setFocus(Qt::ActiveWindowFocusReason);
+            return;
         }
     }
-    QWidget* target = first != nullptr ? first->impl().widget.data() : content;
-    target->setFocus(Qt::ActiveWindowFocusReason);
+    content->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Window::Impl::ShowNative() {
