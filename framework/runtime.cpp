@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "framework/menus.h"
 #include "framework/picture.h"
+#include "framework/qt/identity.h"
 #include "framework/resources.h"
 #include "framework/services.h"
 #include "framework/sound.h"
@@ -100,7 +101,7 @@ void RuntimeInit() {
         static char* argv[] = {name, nullptr};
         ownedApplication = new QApplication(argc, argv);
     }
-    QGuiApplication::setApplicationDisplayName(QStringLiteral(FW_APPLICATION_NAME));
+    DeclareApplicationIdentity();
     // Closing windows never ends the program behind the framework's back; the framework decides.
     QApplication::setQuitOnLastWindowClosed(false);
 }

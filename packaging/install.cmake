@@ -33,10 +33,10 @@ install(CODE [[
     list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")  # so that install_manifest.txt lists it
 ]])
 
-set(brenquill_id com.quorvane.Brenquill)
+set(brenquill_id ${BRENQUILL_APP_ID})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${brenquill_id}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${brenquill_id}.metainfo.xml DESTINATION share/metainfo)
-foreach(size IN ITEMS 48 64 128 256)
+foreach(size IN LISTS BRENQUILL_ICON_SIZES)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${brenquill_id}-${size}.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps
         RENAME ${brenquill_id}.png)

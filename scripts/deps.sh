@@ -5,9 +5,9 @@ BRENQUILL_BUILD_PACKAGES=(g++ make cmake pkgconf qt6-base-dev qt6-multimedia-dev
     libgl-dev fonts-dejavu-core)
 BRENQUILL_TEST_PACKAGES=(libgtest-dev clang libclang-rt-14-dev libx11-dev)
 # The tests that use the program from outside: on a private X server driven by xdotool and read
-# back by OCR, and installed like a desktop application.
-BRENQUILL_TEST_PACKAGES+=(python3 xvfb xdotool xclip imagemagick tesseract-ocr tesseract-ocr-eng strace
-    desktop-file-utils appstream)
+# back by OCR and xprop, and installed like a desktop application.
+BRENQUILL_TEST_PACKAGES+=(python3 xvfb xdotool x11-utils xclip imagemagick tesseract-ocr
+    tesseract-ocr-eng strace desktop-file-utils appstream)
 
 install_packages() {
     local missing=()

@@ -7,6 +7,7 @@
 
 #include "framework/qt/audio_device.h"
 #include "framework/qt/convert.h"
+#include "framework/qt/identity.h"
 #include "framework/services.h"
 
 namespace fw {
@@ -14,8 +15,8 @@ namespace fw {
 Services RealServices() {
     Services services;
     services.showMessageBox = [](const std::string& text) {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                        ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox box(QMessageBox::NoIcon, ApplicationName(), ToQString(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     };

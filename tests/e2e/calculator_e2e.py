@@ -34,12 +34,38 @@ RESULTS = (28, 271, 553, 102)
 # In the credits window, which has no menu bar.
 EXIT = (375, 565, 80, 20)
 
+# The program's own icon, as drawn for the desktop's menus, in each of its sizes.
+ICONS = {(size, size): Path(__file__).resolve().parents[2] /
+         f"packaging/icons/com.quorvane.Brenquill-{size}.png" for size in (48, 64, 128, 256)}
+# Out of 255: room for the rounding of colours that a toolkit keeps weighted by their opacity.
+ICON_TOLERANCE = 2
+
 MONEY = re.compile(r"\$[0-9][0-9,]*\.[0-9]{2}")
 NOT_NUMERIC = "All fields must only be numeric, please check and correct your entries"
 
 # Every wait below is a bound, not a pause: the checks poll until what they expect is there.
 APPEAR = 60
 REACT = 30
+
+
+def expect_title_bar(session, window, title):
+    """Waits for the title a window manager draws to read exactly the title."""
+    def probe():
+        seen = session.title_bar(window)
+        return seen == title, seen
+    wait_for_reading(f"the title bar to read {title!r}", probe, REACT)
+
+
+def expect_program_icon(session, window, what):
+    """Waits for the window to carry the program's icon: every size of it, pixel for pixel."""
+    def probe():
+        icons = session.icons(window)
+        if sorted(icons) != sorted(ICONS):
+            return False, f"icons of the sizes {sorted(icons)}, expected {sorted(ICONS)}"
+        differences = {size: session.picture_difference(icons[size], ICONS[size])
+                       for size in ICONS}
+        return max(differences.values()) <= ICON_TOLERANCE, f"differences {differences}"
+    wait_for_reading(f"{what} to carry the program's icon", probe, REACT)
 
 
 def centre(origin, box, scale=1):
@@ -62,6 +88,7 @@ class Calculator:
     def __init__(self, session, process, scale=1):
         self.session, self.process, self.scale = session, process, scale
         self.window = session.window_named(TITLE, APPEAR)
+        expect_title_bar(session, self.window, TITLE)
         x, y, width, height = self.place = session.geometry(self.window)
         menu_bar = height - CONTENT_HEIGHT * scale
         if width != CONTENT_WIDTH * scale or not 10 * scale <= menu_bar <= 60 * scale:
@@ -117,8 +144,8 @@ class Calculator:
             others = [w for w in session.visible_windows() if w != self.window]
             return len(others) == 1, others
         box = wait_for_reading("one window beside the calculator", dialog, REACT)[0]
-        if session.window_name(box) != MESSAGE_TITLE:
-            raise Failure(f"the message box is titled {session.window_name(box)!r}")
+        expect_title_bar(session, box, MESSAGE_TITLE)
+        expect_program_icon(session, box, "the message box")
 
         def message():
             seen = session.read(session.screenshot("message"), session.geometry(box), False)
@@ -148,8 +175,11 @@ def step(text):
 
 
 def first_run(session, app):
-    step("start: default inputs, no results, and what is typed goes into the amount")
+    step("start: the title bar reads the calculator's title, and the window carries the icon")
     calc = Calculator(session, session.launch([app], "brenquill-first-run.log", ENV))
+    expect_program_icon(session, calc.window, "the calculator")
+
+    step("default inputs, no results, and what is typed goes into the amount")
     calc.expect_fields("100000", "360", "3.75")
     calc.expect_no_results()
     session.key("ctrl+a")
@@ -204,6 +234,8 @@ def second_run(session, app):
     calc = Calculator(session, session.launch([app], "brenquill-second-run.log", ENV))
     calc.click(QUIT)
     credits = session.window_named("Credits", REACT)
+    expect_title_bar(session, credits, "Credits")
+    expect_program_icon(session, credits, "the credits window")
     wait_for_reading("the calculator to be hidden",
                      lambda: (not session.is_visible(calc.window), session.visible_windows()),
                      REACT)

@@ -184,8 +184,53 @@ class Session:
             raise Failure(f'{len(found)} windows are titled "{title}"')
         return found[0]
 
-    def window_name(self, window):
-        return self.xdotool("getwindowname", window).stdout.strip()
+    # --- what a window manager draws for a window --------------------------------------------
+
+    def xprop(self, window, *args):
+        done = subprocess.run(["xprop", "-id", str(window), "-notype", *args], env=self.env,
+                              capture_output=True, text=True, timeout=20)
+        if done.returncode != 0:
+            raise Failure(f"xprop {' '.join(args)} failed: {done.stderr.strip()}")
+        return done.stdout
+
+    def title_bar(self, window):
+        """The title a window manager draws: _NET_WM_NAME, which may differ from the plain WM_NAME
+        that xdotool reads."""
+        shown = self.xprop(window, "_NET_WM_NAME").strip()
+        found = re.fullmatch(r'_NET_WM_NAME = "(.*)"', shown, re.S)
+        return found.group(1) if found else shown
+
+    def icons(self, window):
+        """The pictures a window manager shows for the window (_NET_WM_ICON), by their size: each
+        a list of ARGB pixels, row by row."""
+        # xprop shows the first 250000 bytes of a property unless told how much more to read.
+        shown = self.xprop(window, "-len", str(1 << 24), "-f", "_NET_WM_ICON", "32c",
+                           "_NET_WM_ICON")
+        if " = " not in shown:
+            return {}
+        values = [int(v) for v in shown.split(" = ", 1)[1].split(",")]
+        icons = {}
+        while len(values) >= 2:
+            width, height = values[0], values[1]
+            icons[(width, height)] = values[2:2 + width * height]
+            values = values[2 + width * height:]
+        return icons
+
+    @staticmethod
+    def picture_difference(pixels, picture):
+        """The largest difference, out of 255, between ARGB pixels and a picture file, each colour
+        weighted by its opacity: how a transparent pixel is coloured cannot be seen."""
+        rgba = subprocess.run(["convert", str(picture), "-depth", "8", "rgba:-"], check=True,
+                              capture_output=True, timeout=30).stdout
+        if len(rgba) != 4 * len(pixels):
+            return 255
+        worst = 0
+        for i, pixel in enumerate(pixels):
+            a, r, g, b = (pixel >> 24) & 255, (pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255
+            red, green, blue, alpha = rgba[4 * i:4 * i + 4]
+            worst = max(worst, abs(a - alpha), abs(r * a - red * alpha) // 255,
+                        abs(g * a - green * alpha) // 255, abs(b * a - blue * alpha) // 255)
+        return worst
 
     def set_clipboard(self, text):
         """Puts text on the clipboard as another program the user copied from: xclip owns it."""
