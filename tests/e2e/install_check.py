@@ -24,13 +24,11 @@ import sys
 import tempfile
 from pathlib import Path
 
-from calculator_e2e import CALCULATE, EXIT, QUIT, Calculator, centre
+from calculator_e2e import CALCULATE, EXIT, ICON_SIZES, ID, QUIT, Calculator, centre
 from x_session import Failure, Session, wait_until
 
-ID = "com.quorvane.Brenquill"
 ASSETS = ["QuorvaneUpdatedLogosmall.png", "QuorvaneUpdatedLogosmall@2x.png", "cashregister.mp3",
           "loanCalc.png", "loanCalc@2x.png"]
-ICON_SIZES = [48, 64, 128, 256]
 OPENED = re.compile(r'\bopen(?:at)?\((?:[^,\n]+, )?"([^"\n]+)"')
 # What the removal leaves of a prefix that was empty: the folders that other programs share and
 # that every desktop has (the prefix's bin, lib and share, the folders of desktop entries and of

@@ -12,7 +12,7 @@ namespace {
 
 using DesktopEntryTest = ProgramTest;
 
-TEST_F(DesktopEntryTest, WindowsNameTheInstalledEntry) {
+TEST_F(DesktopEntryTest, WindowsNameTheEntryTheProgramShips) {
     const std::string name = QGuiApplication::desktopFileName().toStdString();
     const auto entry =
         std::filesystem::path(BRENQUILL_SOURCE_DIR) / "packaging" / (name + ".desktop");
