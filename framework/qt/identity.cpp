@@ -1,11 +1,16 @@
 #include "framework/qt/identity.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QPixmap>
 #include <QPointer>
-#include <QWindow>
+#include <QWidget>
+
+#include <future>
 
 namespace fw {
 
@@ -13,40 +18,46 @@ namespace {
 
 // The icon's pictures are compiled in (see CMakeLists.txt), so that a window carries the icon
 // wherever the program runs from and reading it opens no file.
-QIcon ApplicationIcon() {
-    QIcon icon;
-    QDirIterator pictures(QStringLiteral(":/fw/application-icon"), QDir::Files);
-    while (pictures.hasNext()) {
-        icon.addFile(pictures.next());
+QList<QImage> DecodeIconPictures() {
+    QList<QImage> pictures;
+    QDirIterator files(QStringLiteral(":/fw/application-icon"), QDir::Files);
+    while (files.hasNext()) {
+        pictures.append(QImage(files.next()));
     }
-    return icon;
+    return pictures;
 }
 
-// Gives the program's icon to every window once the first window has shown its first frame.
-// Decoding the pictures and handing all of them to the window system takes a few milliseconds,
-// which would otherwise pass before the first window appears; a window manager takes up an icon
-// that comes later as readily as one that was there from the start.
-class IconAfterFirstFrame : public QObject {
+// Gives every window the program's icon as the first window is about to show, so that it is there
+// when the window appears. Decoding the pictures takes a few milliseconds, so they are decoded on a
+// thread of their own meanwhile, while start-up keeps the main thread busy building that window
+// (or, where no thread can be had, on the main thread when they are needed).
+class IconForEveryWindow : public QObject {
   public:
-    explicit IconAfterFirstFrame(QObject* application) : QObject(application) {
+    explicit IconForEveryWindow(QObject* application)
+        : QObject(application),
+          pictures_(std::async(std::launch::async | std::launch::deferred, DecodeIconPictures)) {
         application->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && watched->isWindowType() &&
-            static_cast<QWindow*>(watched)->isExposed()) {
+        // A window is shown after the toolkit has made it and before it is on the screen.
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
             parent()->removeEventFilter(this);
-            // Queued, it runs once the window has painted this frame and sent it to the screen.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    QGuiApplication::setWindowIcon(ApplicationIcon());
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
+            QIcon icon;
+            for (const QImage& picture : pictures_.get()) {
+                // Kept as decoded, in the form the window system takes, so that handing the icon
+                // over converts nothing.
+                icon.addPixmap(QPixmap::fromImage(picture, Qt::NoFormatConversion));
+            }
+            QApplication::setWindowIcon(icon);
+            deleteLater();
         }
         return false;
     }
+
+  private:
+    std::future<QList<QImage>> pictures_;
 };
 
 }  // namespace
@@ -59,9 +70,9 @@ void DeclareApplicationIdentity() {
     // Not the application's display name: on Linux the toolkit would append it to every window's
     // title in the title bar.
     QGuiApplication::setDesktopFileName(QStringLiteral(FW_DESKTOP_FILE_NAME));
-    static QPointer<IconAfterFirstFrame> pending;
+    static QPointer<IconForEveryWindow> pending;
     if (QGuiApplication::windowIcon().isNull() && pending.isNull()) {
-        pending = new IconAfterFirstFrame(QGuiApplication::instance());
+        pending = new IconForEveryWindow(QCoreApplication::instance());
     }
 }
 
