@@ -1,8 +1,8 @@
 #pragma once
 
 // Who the program is to the desktop: the name its message boxes are titled with, the desktop entry
-// that describes it and the icon its windows carry. All three come from the build, as a bundle's
-// metadata gives them on macOS.
+// that describes it and the icon its windows carry. All three come from the build, as the name and
+// icon come from a bundle's metadata on macOS.
 
 #include <QString>
 
